@@ -1,0 +1,33 @@
+# vistrel_add_gtest(<name> SOURCES <files...> LIBS <targets...> [LABELS <label>] [ADMIN_PORT])
+# Builds one GoogleTest program and registers its tests with CTest. ADMIN_PORT marks tests
+# that use UDP port 13364: they run one at a time, since broadcasts reach every socket on it.
+include(GoogleTest)
+
+function(vistrel_add_gtest name)
+    cmake_parse_arguments(ARG "ADMIN_PORT" "LABELS" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main vistrel_options)
+    # gtest_discover_tests passes properties on as a flat list: one label per program.
+    set(properties LABELS ${ARG_LABELS})
+    if(ARG_ADMIN_PORT)
+        list(APPEND properties RESOURCE_LOCK admin_port)
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES ${properties})
+endfunction()
+
+# vistrel_add_fuzz_target(<name> SOURCE <file> LIBS <targets...> CORPUS <dir>)
+# With VISTREL_FUZZ the target is a libFuzzer program; otherwise it is a plain program
+# that replays every file of its corpus, registered as a test so the corpus runs under CTest.
+function(vistrel_add_fuzz_target name)
+    cmake_parse_arguments(ARG "" "SOURCE;CORPUS" "LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCE})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} vistrel_options)
+    if(VISTREL_FUZZ)
+        target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+        target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    else()
+        target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/fuzz/replay_main.cpp)
+        add_test(NAME ${name}.corpus COMMAND ${name} ${ARG_CORPUS})
+        set_tests_properties(${name}.corpus PROPERTIES LABELS fuzz)
+    endif()
+endfunction()
