@@ -1,0 +1,57 @@
+#pragma once
+// Turns discovery replies into rows of the camera list: one row per camera per search, with
+// its address, name, model name and list state.
+
+#include "discovery/camera_list.h"
+#include "protocol/camera_records.h"
+#include "protocol/reply_layouts.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vistrel {
+
+class CameraDiscovery {
+  public:
+    CameraDiscovery(CameraList& list, TDeviceItem& selectedCamera);
+
+    // Adds the replying camera to the list unless it is not a camera (device class other
+    // than 5) or already has a row. Returns whether a row was added.
+    bool addDiscoveredCamera(const DiscoveryReply& reply);
+
+    // Names of the cameras of this search that still need their first set-up. Every such
+    // camera is kept, however many answer, so each of them can be sent to the set-up wizard.
+    const std::vector<std::string>& newCameraNames() const { return newCameraNames_; }
+    void clearNewCameraNames() { newCameraNames_.clear(); }
+
+    // "%d" of the name-table selector of the last reply that was looked up in the tables.
+    const std::string& nameTableSelectorText() const { return nameTableSelectorText_; }
+
+    // While the wizard tracks the selected camera, its replies update the selected camera's
+    // IP text and the wizard's camera address.
+    void setTrackCameraAddress(bool track) { trackCameraAddress_ = track; }
+    const std::string& cameraAddress() const { return cameraAddress_; }
+
+    // Called after every row added, so that views can follow.
+    void setListChanged(std::function<void()> listChanged) {
+        listChanged_ = std::move(listChanged);
+    }
+
+  private:
+    void trackAddress(const std::string& macText, const std::string& ipText);
+    const std::string& modelNameOf(const DiscoveryReply& reply);
+
+    CameraList& list_;
+    TDeviceItem& selectedCamera_;
+    std::vector<std::string> newCameraNames_;
+    std::string nameTableSelectorText_;
+    bool trackCameraAddress_ = false;
+    std::string cameraAddress_;
+    std::function<void()> listChanged_;
+};
+
+// The list state of a camera from its set-up flags A and B.
+int listStateOf(std::uint8_t setupFlagA, std::uint8_t setupFlagB);
+
+} // namespace vistrel

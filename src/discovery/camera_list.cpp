@@ -1,0 +1,105 @@
+#include "discovery/camera_list.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace vistrel {
+
+namespace {
+
+int parseHex(const std::string& text) {
+    int value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value, 16);
+    return value;
+}
+
+unsigned char foldCase(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 'A' && byte <= 'Z') ? static_cast<unsigned char>(byte + ('a' - 'A')) : byte;
+}
+
+} // namespace
+
+int compareTextIgnoringCase(std::string_view a, std::string_view b) {
+    const std::size_t common = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const int difference = foldCase(a[i]) - foldCase(b[i]);
+        if (difference != 0) {
+            return difference;
+        }
+    }
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+_camdev entryFromRow(const CameraListRow& row) {
+    _camdev entry;
+    entry.mac = row.columns[kColumnMac];
+    entry.ip = row.columns[kColumnIp];
+    entry.name = row.columns[kColumnName];
+    entry.model = row.columns[kColumnModel];
+    entry.state = parseHex(row.columns[kColumnState]);
+    entry.view = viewOfState(entry.state);
+    return entry;
+}
+
+bool CameraList::containsCaption(std::string_view caption) const {
+    return captions_.contains(caption);
+}
+
+bool CameraList::less(const Item& a, const Item& b) const {
+    return compareTextIgnoringCase(a.row.columns[tag_], b.row.columns[tag_]) < 0;
+}
+
+int CameraList::addAndOrder(CameraListRow row) {
+    if (tag_ != kColumnState) {
+        Order(kColumnState);
+    }
+    restoreDrawingStates();
+    captions_.insert(row.caption());
+    auto item = std::make_unique<Item>(Item{std::move(row), {}});
+    item->entry = entryFromRow(item->row);
+    const auto position = std::upper_bound(
+        items_.begin(), items_.end(), item,
+        [this](const ItemPointer& a, const ItemPointer& b) { return less(*a, *b); });
+    const auto inserted = items_.insert(position, std::move(item));
+    return static_cast<int>(inserted - items_.begin());
+}
+
+void CameraList::Order(int column) {
+    tag_ = std::clamp(column, 0, kCameraListColumns - 1);
+    std::stable_sort(items_.begin(), items_.end(),
+                     [this](const ItemPointer& a, const ItemPointer& b) { return less(*a, *b); });
+}
+
+void CameraList::setEntryState(int index, int state) {
+    Item& item = *items_.at(index);
+    item.entry.state = state;
+    drawingStates_.push_back(&item);
+}
+
+void CameraList::restoreDrawingStates() {
+    for (Item* item : drawingStates_) {
+        item->entry = entryFromRow(item->row);
+    }
+    drawingStates_.clear();
+}
+
+void CameraList::removeAllRows() {
+    items_.clear();
+    captions_.clear();
+    drawingStates_.clear();
+    selected_ = nullptr;
+}
+
+int CameraList::selectedIndex() const {
+    const auto found = std::find_if(items_.begin(), items_.end(), [this](const ItemPointer& item) {
+        return item.get() == selected_;
+    });
+    return found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
+}
+
+void CameraList::select(int index) {
+    selected_ = (index >= 0 && index < rowCount()) ? items_[index].get() : nullptr;
+}
+
+} // namespace vistrel
