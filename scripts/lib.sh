@@ -1,0 +1,33 @@
+# Shared by the scripts: installing what is missing and building.
+
+project_root=$(cd "$(dirname "$0")/.." && pwd)
+build_dir="$project_root/build"
+
+# Debian packages the build, the tests and the demo need.
+required_packages="cmake ninja-build g++ pkg-config qt6-base-dev zlib1g-dev libturbojpeg0-dev
+    libpugixml-dev libgtest-dev iproute2 util-linux"
+
+install_missing_packages() {
+    missing=""
+    for package in $required_packages "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing="$missing $package"
+        fi
+    done
+    [ -z "$missing" ] && return 0
+    echo "Installing:$missing" >&2
+    sudo_cmd=""
+    [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo_cmd apt-get update -qq
+    # shellcheck disable=SC2086
+    $sudo_cmd apt-get install -y -qq --no-install-recommends $missing >/dev/null
+}
+
+# One build tree serves the tests and the demo: RelWithDebInfo with AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+build_project() {
+    cmake -S "$project_root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVISTREL_SANITIZE=ON >/dev/null
+    cmake --build "$build_dir"
+}

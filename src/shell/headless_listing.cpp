@@ -1,0 +1,59 @@
+#include "shell/headless_listing.h"
+
+#include "discovery/camera_discovery.h"
+#include "protocol/admin_datagram.h"
+#include "protocol/reply_dispatcher.h"
+#include "protocol/request_templates.h"
+#include "shell/admin_endpoint.h"
+#include "shell/camera_listing_format.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+namespace vistrel {
+
+namespace {
+
+class DiscoveryRepliesToList : public ReplyHandler {
+  public:
+    explicit DiscoveryRepliesToList(CameraDiscovery& discovery) : discovery_(discovery) {}
+    void onDiscoveryReply(const DiscoveryReply& reply) override {
+        discovery_.addDiscoveredCamera(reply);
+    }
+
+  private:
+    CameraDiscovery& discovery_;
+};
+
+} // namespace
+
+int runHeadlessListing(const ListingOptions& options, QTextStream& out, QTextStream& err) {
+    TDeviceItem selectedCamera; // the listing selects no camera
+    CameraList list;
+    CameraDiscovery discovery(list, selectedCamera);
+    DiscoveryRepliesToList handler(discovery);
+
+    AdminEndpoint endpoint;
+    endpoint.setReceiveHandler(
+        [&](Bytes datagram) { decodeReply(datagram, selectedCamera.macText, handler); });
+    if (!endpoint.bind()) {
+        err << "vistrel-finder: cannot listen on UDP port " << kAdminPort << ": "
+            << endpoint.errorString() << '\n';
+        return kExitPortUnavailable;
+    }
+    endpoint.SendDatagram(RequestTemplates().DiscoveryRequest);
+
+    QEventLoop loop;
+    QTimer::singleShot(options.waitMilliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+
+    if (options.json) {
+        out << formatCameraJson(list);
+    } else {
+        out << formatCameraTable(list);
+    }
+    out.flush();
+    return 0;
+}
+
+} // namespace vistrel
