@@ -74,7 +74,9 @@ void CameraList::Order(int column) {
 void CameraList::setEntryState(int index, int state) {
     Item& item = *items_.at(index);
     item.entry.state = state;
-    drawingStates_.push_back(&item);
+    if (std::find(drawingStates_.begin(), drawingStates_.end(), &item) == drawingStates_.end()) {
+        drawingStates_.push_back(&item);
+    }
 }
 
 void CameraList::restoreDrawingStates() {
