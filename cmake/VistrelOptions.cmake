@@ -20,6 +20,12 @@ target_compile_definitions(vistrel_options INTERFACE
     QT_NO_CONTEXTLESS_CONNECT
     QT_NO_URL_CAST_FROM_STRING)
 
+# Fuzz targets learn from coverage points in every library they exercise, not only in their
+# own source file.
+if(VISTREL_FUZZ)
+    target_compile_options(vistrel_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
 if(VISTREL_SANITIZE)
     target_compile_options(vistrel_options INTERFACE
         -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
