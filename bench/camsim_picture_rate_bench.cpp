@@ -29,7 +29,7 @@ constexpr double kTarget = 200;
 // Counts the parts of a multipart picture stream from large reads, so that the client costs
 // as little as possible.
 class StreamCounter {
-  public:
+public:
     void take(const char* data, std::size_t size) {
         while (size > 0) {
             if (skip_ > 0) {
@@ -49,7 +49,7 @@ class StreamCounter {
     long long pictures() const { return pictures_; }
     long long pictureBytes() const { return pictureBytes_; }
 
-  private:
+private:
     void endOfLine() {
         if (line_.rfind("Content-Length: ", 0) == 0) {
             pending_ = std::stoul(line_.substr(16));

@@ -15,13 +15,13 @@ namespace {
 using namespace vistrel;
 
 class ToDiscovery : public ReplyHandler {
-  public:
+public:
     explicit ToDiscovery(CameraDiscovery& discovery) : discovery_(discovery) {}
     void onDiscoveryReply(const DiscoveryReply& reply) override {
         discovery_.addDiscoveredCamera(reply);
     }
 
-  private:
+private:
     CameraDiscovery& discovery_;
 };
 

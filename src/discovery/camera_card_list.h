@@ -15,7 +15,7 @@ namespace vistrel {
 class CameraCardList : public QAbstractScrollArea {
     Q_OBJECT
 
-  public:
+public:
     static constexpr int kItemHeight = 100;
 
     explicit CameraCardList(const CameraList& list, QWidget* parent = nullptr);
@@ -35,13 +35,13 @@ class CameraCardList : public QAbstractScrollArea {
     QRect itemRect(int index) const;            // in viewport coordinates
     void redraw();
 
-  signals:
+signals:
     void cardBodyPressed(int index);
     void previewSquareReleased(int index);
     void clicked(); // a click changed or confirmed the selection
     void doubleClicked();
 
-  protected:
+protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -50,7 +50,7 @@ class CameraCardList : public QAbstractScrollArea {
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
-  private:
+private:
     void updateScrollRange();
     void scrollTo(int index);
     CardLabels labels() const;

@@ -13,7 +13,7 @@
 namespace vistrel {
 
 class CameraDiscovery {
-  public:
+public:
     CameraDiscovery(CameraList& list, TDeviceItem& selectedCamera);
 
     // Adds the replying camera to the list unless it is not a camera (device class other
@@ -38,7 +38,7 @@ class CameraDiscovery {
         listChanged_ = std::move(listChanged);
     }
 
-  private:
+private:
     void trackAddress(const std::string& macText, const std::string& ipText);
     const std::string& modelNameOf(const DiscoveryReply& reply);
 

@@ -36,7 +36,7 @@ struct CameraListRow {
 _camdev entryFromRow(const CameraListRow& row);
 
 class CameraList {
-  public:
+public:
     int rowCount() const { return static_cast<int>(items_.size()); }
     const CameraListRow& row(int index) const { return items_.at(index)->row; }
     const _camdev& entry(int index) const { return items_.at(index)->entry; }
@@ -60,7 +60,7 @@ class CameraList {
     int selectedIndex() const;
     void select(int index); // -1 clears the selection
 
-  private:
+private:
     struct Item {
         CameraListRow row;
         _camdev entry;

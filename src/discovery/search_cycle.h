@@ -20,7 +20,7 @@ struct SearchViewHooks {
 };
 
 class SearchCycle {
-  public:
+public:
     SearchCycle(CameraList& list, CameraDiscovery& discovery, DatagramSender& sender,
                 const RequestTemplates& templates, SearchViewHooks hooks);
 
@@ -46,7 +46,7 @@ class SearchCycle {
     int highlightedRow() const { return highlightedRow_; }
     void setHighlightedRow(int row) { highlightedRow_ = row; }
 
-  private:
+private:
     CameraList& list_;
     CameraDiscovery& discovery_;
     DatagramSender& sender_;

@@ -7,7 +7,7 @@
 namespace vistrel {
 
 class DatagramSender {
-  public:
+public:
     virtual ~DatagramSender() = default;
     // Broadcasts the datagram. Errors are swallowed: no message, no retry, no result.
     virtual void SendDatagram(Bytes datagram) = 0;

@@ -12,7 +12,7 @@ namespace vistrel {
 
 // Receives the replies that passed the common step. Each handler sees its own reply kind.
 class ReplyHandler {
-  public:
+public:
     virtual ~ReplyHandler() = default;
     virtual void onDiscoveryReply(const DiscoveryReply& /*reply*/) {}
     // The whole datagram: its layout depends on the selected camera's model code.

@@ -10,8 +10,7 @@ QString dataFilePath(const QString& name) {
     if (QFileInfo::exists(inWorkingDirectory)) {
         return inWorkingDirectory;
     }
-    const QString inDataDirectory =
-        QDir(QStringLiteral(VISTREL_DATA_DIR)).filePath(name);
+    const QString inDataDirectory = QDir(QStringLiteral(VISTREL_DATA_DIR)).filePath(name);
     return QFileInfo::exists(inDataDirectory) ? inDataDirectory : inWorkingDirectory;
 }
 

@@ -15,13 +15,13 @@ namespace vistrel {
 namespace {
 
 class DiscoveryRepliesToList : public ReplyHandler {
-  public:
+public:
     explicit DiscoveryRepliesToList(CameraDiscovery& discovery) : discovery_(discovery) {}
     void onDiscoveryReply(const DiscoveryReply& reply) override {
         discovery_.addDiscoveredCamera(reply);
     }
 
-  private:
+private:
     CameraDiscovery& discovery_;
 };
 

@@ -42,7 +42,7 @@ const HttpChallenge kRfcChallenge = {AuthScheme::Digest, "testrealm@host.com",
                                      "dcd98b7102dd2f0e8b11d0f600bfb0c093", "auth"};
 
 class BuildAuthorization : public ::testing::Test {
-  protected:
+protected:
     static constexpr int kSize = 1024;
 
     int build(AuthScheme scheme, const HttpChallenge& challenge = kRfcChallenge,

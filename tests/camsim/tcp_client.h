@@ -16,7 +16,7 @@
 namespace vistrel::camsim::test {
 
 class TcpClient {
-  public:
+public:
     static constexpr int kTimeoutMs = 5000;
 
     // receiveBuffer > 0 keeps the socket's receive buffer that small, as for a client on a slow
@@ -93,7 +93,7 @@ class TcpClient {
         return bytes;
     }
 
-  private:
+private:
     int fd_;
     bool connected_ = false;
 };

@@ -8,7 +8,7 @@ namespace vistrel {
 namespace {
 
 class RecordingSender : public DatagramSender {
-  public:
+public:
     std::vector<std::vector<std::uint8_t>> sent;
     void SendDatagram(Bytes datagram) override {
         sent.emplace_back(datagram.begin(), datagram.end());

@@ -13,7 +13,7 @@ namespace {
 using namespace vistrel;
 
 class EveryReply : public ReplyHandler {
-  public:
+public:
     EveryReply(CameraDiscovery& discovery) : discovery_(discovery) {}
 
     void onDiscoveryReply(const DiscoveryReply& reply) override {
@@ -25,7 +25,7 @@ class EveryReply : public ReplyHandler {
         }
     }
 
-  private:
+private:
     CameraDiscovery& discovery_;
 };
 

@@ -10,7 +10,7 @@ namespace {
 
 // Notes which handler saw which reply.
 class RecordingHandler : public ReplyHandler {
-  public:
+public:
     std::vector<std::string> seen;
 
     void onDiscoveryReply(const DiscoveryReply& reply) override {

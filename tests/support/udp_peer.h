@@ -13,7 +13,7 @@
 namespace vistrel::test {
 
 class UdpPeer {
-  public:
+public:
     // Binds 0.0.0.0:port; shareAddress lets the finder bind the same port beside it.
     explicit UdpPeer(std::uint16_t port, bool shareAddress = true)
         : fd_(socket(AF_INET, SOCK_DGRAM, 0)) {
@@ -59,7 +59,7 @@ class UdpPeer {
                       sizeof address) == static_cast<ssize_t>(datagram.size());
     }
 
-  private:
+private:
     int fd_;
     bool bound_ = false;
 };

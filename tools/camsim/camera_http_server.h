@@ -20,7 +20,7 @@ namespace vistrel::camsim {
 class CameraHttpServer : public QObject {
     Q_OBJECT
 
-  public:
+public:
     CameraHttpServer(CameraState& camera, EventLog& log, QObject* parent = nullptr);
 
     // Listens on the camera's current address and web port, moving there when a settings
@@ -30,7 +30,7 @@ class CameraHttpServer : public QObject {
     bool listening() const { return server_.isListening(); }
     const std::string& errorText() const { return errorText_; }
 
-  private:
+private:
     void acceptClients();
     void addStream(HttpConnection* connection);
     void sendPictureToStreams();

@@ -20,7 +20,7 @@ namespace vistrel::camsim {
 class CameraSimulator : public QObject {
     Q_OBJECT
 
-  public:
+public:
     CameraSimulator(const std::vector<CameraDescription>& cameras, EventLog& log,
                     std::ostream& errors, QObject* parent = nullptr);
 
@@ -29,7 +29,7 @@ class CameraSimulator : public QObject {
     bool start();
     QString errorString() const { return udp_.errorString(); }
 
-  private:
+private:
     void followCameraAddress(std::size_t camera);
 
     std::vector<CameraState> cameras_; // never resized: the servers keep references

@@ -18,7 +18,7 @@ inline constexpr std::uint8_t kWpsRunning = 1;
 inline constexpr std::uint8_t kWpsSucceeded = 2;
 
 class CameraState {
-  public:
+public:
     explicit CameraState(CameraDescription description);
 
     const CameraDescription& description() const { return description_; }
@@ -49,7 +49,7 @@ class CameraState {
     ViewPosition& view() { return view_; }
     const ViewPosition& view() const { return view_; }
 
-  private:
+private:
     CameraDescription description_;
     CameraSettings settings_;
     std::uint8_t setupFlagA_;

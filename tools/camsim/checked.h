@@ -8,7 +8,7 @@
 namespace vistrel::camsim {
 
 template <typename T> class Checked {
-  public:
+public:
     Checked(T value) : value_(std::move(value)) {}
 
     static Checked refused(std::string reason) {
@@ -22,7 +22,7 @@ template <typename T> class Checked {
     const T* operator->() const { return &*value_; }
     const std::string& refusal() const { return refusal_; }
 
-  private:
+private:
     Checked() = default;
 
     std::optional<T> value_;

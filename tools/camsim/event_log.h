@@ -29,7 +29,7 @@ std::string formatLogTime(std::chrono::system_clock::time_point time);
 std::string logLine(const LogEntry& entry, std::chrono::system_clock::time_point time);
 
 class EventLog {
-  public:
+public:
     EventLog() = default; // writes nothing
     explicit EventLog(std::ostream& out, LogClock clock = std::chrono::system_clock::now)
         : out_(&out), clock_(std::move(clock)) {}
@@ -37,7 +37,7 @@ class EventLog {
     // Writes the line and flushes it, so that a reader following the file sees it at once.
     void write(const LogEntry& entry);
 
-  private:
+private:
     std::ostream* out_ = nullptr;
     LogClock clock_;
 };

@@ -18,14 +18,14 @@ inline constexpr std::string_view kCameraUser = "admin";
 
 // The nonces a camera handed out; a Digest answer must carry one of the most recent.
 class NonceBook {
-  public:
+public:
     static constexpr std::size_t kRemembered = 64;
 
     NonceBook();
     std::string issue(); // 32 lower-case hexadecimal digits
     bool knows(std::string_view nonce) const;
 
-  private:
+private:
     std::mt19937_64 random_;
     std::deque<std::string> issued_;
 };

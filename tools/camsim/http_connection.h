@@ -28,7 +28,7 @@ struct CameraSite {
 class HttpConnection : public QObject {
     Q_OBJECT
 
-  public:
+public:
     static constexpr int kRequestTimeoutMs = 10000;
     // Pictures queued for a client beyond this are skipped until it reads.
     static constexpr qint64 kMaxBacklog = 512 * 1024;
@@ -41,10 +41,10 @@ class HttpConnection : public QObject {
     // Sends the picture unless the client is too far behind; then it misses this one.
     void offer(const PicturePart& part);
 
-  signals:
+signals:
     void streamStarted();
 
-  private:
+private:
     void readRequest();
     void requestTimedOut();
     void answer(const HttpAnswer& answer);

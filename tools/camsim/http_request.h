@@ -29,7 +29,7 @@ struct HttpRequest {
 std::string_view queryValue(std::string_view query, std::string_view key);
 
 class HttpRequestReader {
-  public:
+public:
     enum class State { Incomplete, Complete, Malformed };
 
     // Takes more bytes of the connection. Once Complete or Malformed, further bytes are ignored.
@@ -41,7 +41,7 @@ class HttpRequestReader {
     // The request line as received, cut to a readable length, for the log.
     std::string firstLine() const;
 
-  private:
+private:
     void parse(std::string_view head);
     void fail(std::string reason);
 

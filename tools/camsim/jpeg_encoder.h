@@ -8,7 +8,7 @@
 namespace vistrel::camsim {
 
 class JpegEncoder {
-  public:
+public:
     static constexpr int kQuality = 80;
 
     JpegEncoder();
@@ -21,7 +21,7 @@ class JpegEncoder {
     std::vector<std::uint8_t> encodeRgbx(std::span<const std::uint8_t> pixels, int width,
                                          int height, int pitch);
 
-  private:
+private:
     void* handle_;
     std::vector<std::uint8_t> buffer_;
 };

@@ -20,7 +20,7 @@
 namespace vistrel::camsim {
 
 class JsonObjectReader {
-  public:
+public:
     JsonObjectReader(const QJsonObject& object, std::string path, std::string& error);
 
     void text(const char* key, std::string& slot, std::size_t maxBytes);
@@ -59,7 +59,7 @@ class JsonObjectReader {
     // Records an error for the field unless one was recorded before.
     void fail(const char* key, const std::string& message);
 
-  private:
+private:
     void failChoice(const char* key, const QString& name);
     QJsonValue take(const char* key);
     std::optional<QString> textValue(const char* key);

@@ -16,7 +16,7 @@ namespace vistrel::camsim {
 std::string jsonString(std::string_view text);
 
 class JsonObject {
-  public:
+public:
     JsonObject& add(std::string_view key, std::string_view text);
     JsonObject& add(std::string_view key, const char* text) {
         return add(key, std::string_view(text));
@@ -42,7 +42,7 @@ class JsonObject {
     bool empty() const { return members_.empty(); }
     std::string text() const; // "{...}" on one line
 
-  private:
+private:
     JsonObject& addRaw(std::string_view key, std::string value);
 
     std::vector<std::pair<std::string, std::string>> members_; // key, JSON value text

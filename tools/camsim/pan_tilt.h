@@ -17,7 +17,7 @@ struct PanTiltStep {
 std::optional<PanTiltStep> panTiltStepOf(std::string_view direction);
 
 class ViewPosition {
-  public:
+public:
     static constexpr int kStepsFromCentre = 5;
 
     int pan() const { return pan_; }
@@ -26,7 +26,7 @@ class ViewPosition {
     // Moves one step, stopping at the ends of the range. False when the view did not move.
     bool move(PanTiltStep step);
 
-  private:
+private:
     int pan_ = 0;
     int tilt_ = 0;
 };

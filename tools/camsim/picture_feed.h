@@ -16,7 +16,7 @@ struct PicturePart {
 };
 
 class PictureFeed {
-  public:
+public:
     explicit PictureFeed(const CameraState& camera) : source_(camera) {}
 
     // Renders the next picture now.
@@ -26,7 +26,7 @@ class PictureFeed {
     // that reads as fast as it can gets its next picture.
     const PicturePart& newerThan(std::uint64_t seen);
 
-  private:
+private:
     PictureSource source_;
     PicturePart latest_;
 };

@@ -14,12 +14,12 @@
 namespace vistrel::camsim {
 
 class PictureSource {
-  public:
+public:
     explicit PictureSource(const CameraState& camera);
 
     std::vector<std::uint8_t> render(const QDateTime& now);
 
-  private:
+private:
     QPoint viewOrigin() const;
     void copyView();
     void drawCaptions(const QDateTime& now);

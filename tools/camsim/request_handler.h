@@ -27,12 +27,12 @@ struct RequestOutcome {
 };
 
 class RequestHandler {
-  public:
+public:
     explicit RequestHandler(std::vector<CameraState>& cameras) : cameras_(cameras) {}
 
     RequestOutcome handle(Bytes datagram);
 
-  private:
+private:
     void dispatch(Bytes datagram, std::uint16_t command, RequestOutcome& outcome);
     void answerDiscovery(Bytes datagram, RequestOutcome& outcome);
     CameraState* cameraWithMac(const MacAddress& mac, std::size_t& index);

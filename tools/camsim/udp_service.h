@@ -17,7 +17,7 @@ namespace vistrel::camsim {
 class UdpService : public QObject {
     Q_OBJECT
 
-  public:
+public:
     UdpService(RequestHandler& handler, EventLog& log, std::ostream& errors,
                QObject* parent = nullptr);
 
@@ -26,10 +26,10 @@ class UdpService : public QObject {
     bool bind();
     QString errorString() const { return socket_.errorString(); }
 
-  signals:
+signals:
     void settingsChanged(std::size_t camera);
 
-  private:
+private:
     void readPendingDatagrams();
     void handle(const QByteArray& datagram, const std::string& peer);
     void report(const LogEntry& entry);
