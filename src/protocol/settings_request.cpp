@@ -77,7 +77,9 @@ std::string composeSettingsDocument(const ShortSettingsRecord& shortRecord,
     document += element("webPort", webPortText);
     document += element("mac", camera.macText);
     document += element("cameraName", escapedCameraName);
-    document += element("userName", camera.userName);
+    // Escaped like the typed texts: the camera's own user name may hold markup characters too,
+    // which would otherwise break the document.
+    document += element("userName", escapeXmlText(camera.userName));
     document += element("userPassword", passwordOf(shortRecord));
     document += "<wireless>\n";
     document += element("enable", wlan.enable);

@@ -115,6 +115,12 @@ TEST_F(WorkingSet, DhcpDocumentStillCarriesTheAddressesAndFullWirelessGroup) {
     EXPECT_NE(document.find("<webPort>80</webPort>"), std::string::npos);
 }
 
+TEST_F(WorkingSet, UserNameIsEscapedToo) {
+    camera.userName = "R&D <ops>";
+    const std::string document = composeSettingsDocument(shortRecord, camera, wlan, "cam", "80");
+    EXPECT_NE(document.find("<userName>R&amp;D &lt;ops&gt;</userName>\n"), std::string::npos);
+}
+
 TEST_F(WorkingSet, FreshRecordsGiveZeroAddresses) {
     const ShortSettingsRecord fresh{};
     const std::string document = composeSettingsDocument(fresh, camera, wlan, "cam", "80");
