@@ -4,11 +4,11 @@
 
 #include "camhttp/http_authorization.h"
 #include "camhttp/http_challenge.h"
-#include "camsim_process.h"
 #include "protocol/compressed_document.h"
 #include "protocol/reply_layouts.h"
 #include "protocol/request_templates.h"
 #include "protocol/settings_request.h"
+#include "support/camsim_process.h"
 #include "support/private_network.h"
 #include "support/udp_peer.h"
 #include "tcp_client.h"

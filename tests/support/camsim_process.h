@@ -13,7 +13,7 @@
 namespace vistrel::camsim::test {
 
 class CamsimProcess {
-  public:
+public:
     // The cameras of a scenario file, or with arguments the cameras they describe.
     explicit CamsimProcess(const QString& scenario)
         : CamsimProcess(QStringList{QStringLiteral("--scenario"), scenario}) {}
@@ -78,7 +78,7 @@ class CamsimProcess {
         return errors_.contains(text);
     }
 
-  private:
+private:
     QTemporaryDir directory_;
     QProcess process_;
     QByteArray output_;

@@ -1,0 +1,28 @@
+#pragma once
+// The picture area of the preview window: draws the last picture it was given stretched over
+// its whole area, and black until the first one arrives.
+
+#include <QImage>
+#include <QWidget>
+
+namespace vistrel {
+
+class PreviewPaintBox : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit PreviewPaintBox(QWidget* parent = nullptr);
+
+    const QImage& picture() const { return picture_; }
+
+public slots:
+    void showPicture(const QImage& picture);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage picture_;
+};
+
+} // namespace vistrel
