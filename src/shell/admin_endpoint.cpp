@@ -2,6 +2,7 @@
 
 #include "protocol/admin_datagram.h"
 
+#include <QElapsedTimer>
 #include <QNetworkDatagram>
 #include <QVariant>
 #include <sys/socket.h>
@@ -61,7 +62,16 @@ void AdminEndpoint::SendDatagram(Bytes datagram) {
 }
 
 void AdminEndpoint::readPendingDatagrams() {
+    // A burst of replies is decoded in slices, so the window keeps painting and answering
+    // the user in between; the rest waits in the socket's queue for the next slice.
+    QElapsedTimer slice;
+    slice.start();
     while (socket_.hasPendingDatagrams()) {
+        if (slice.elapsed() >= kSliceMilliseconds) {
+            QMetaObject::invokeMethod(this, &AdminEndpoint::readPendingDatagrams,
+                                      Qt::QueuedConnection);
+            return;
+        }
         const QNetworkDatagram datagram = socket_.receiveDatagram();
         const QByteArray data = datagram.data();
         if (receiveHandler_) {

@@ -14,11 +14,13 @@ namespace vistrel {
 class AdminEndpoint : public QObject, public DatagramSender {
     Q_OBJECT
 
-  public:
+public:
     using ReceiveHandler = std::function<void(Bytes datagram)>;
 
     // A burst of replies from a large network must not overflow the socket's queue.
     static constexpr int kWantedReceiveBufferSize = 1 << 20;
+    // The longest the GUI thread decodes received datagrams without a break.
+    static constexpr int kSliceMilliseconds = 8;
 
     explicit AdminEndpoint(QObject* parent = nullptr);
 
@@ -36,7 +38,7 @@ class AdminEndpoint : public QObject, public DatagramSender {
     // than one UDP datagram can carry are not sent; send errors are swallowed.
     void SendDatagram(Bytes datagram) override;
 
-  private:
+private:
     void readPendingDatagrams();
     void raiseReceiveBuffer();
 

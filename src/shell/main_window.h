@@ -1,0 +1,161 @@
+#pragma once
+// TMainForm: the finder's borderless, skinned main window. It owns the UDP endpoint, the camera
+// records, the camera list with its drawn cards, the one-second timer and the tray icon.
+
+#include "discovery/camera_card_list.h"
+#include "discovery/camera_discovery.h"
+#include "discovery/camera_list.h"
+#include "discovery/search_cycle.h"
+#include "protocol/camera_records.h"
+#include "protocol/reply_dispatcher.h"
+#include "protocol/request_templates.h"
+#include "protocol/settings_records.h"
+#include "shell/admin_endpoint.h"
+#include "shell/language_state.h"
+#include "shell/message_windows/setup_hand_over.h"
+#include "shell/picture_button.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+namespace vistrel {
+
+class MessageWindows;
+class TForm_Finish;
+class TForm_Login;
+class TForm_Preview;
+class TForm_Waiting;
+class TForm_Wizard;
+class TMessage_Box_Wchar;
+class TMessage_Dialog_Wchar;
+
+class TMainForm : public QWidget, private ReplyHandler, public SetupHandOver {
+    Q_OBJECT
+
+public:
+    static const QString kCaption;
+
+    // Creates the main window, then the seven secondary windows in start-up order. Requests go
+    // out through the UDP endpoint, or through `sender` when one is given (tests).
+    explicit TMainForm(DatagramSender* sender = nullptr);
+    ~TMainForm() override;
+
+    // Start-up: skin, window shape, tray icon, the timer, the first discovery request and the
+    // language preselected from the system (applied by the first timer tick).
+    void Form_OnCreate();
+
+    // Message windows, the only way messages reach the user.
+    MessageWindows& messages() { return *messages_; }
+    LanguageState& language() { return language_; }
+    void TntComboBox_LangChange();
+
+    // The search cycle.
+    void Image_Search_CameraClick();
+    void RestartSearch();
+    // Key-down of the camera list: Alt+C searches, Alt+S opens the selected camera's settings.
+    bool Quick_press(int key, Qt::KeyboardModifiers modifiers);
+
+    // The camera list.
+    void ListBox_IPCAMClick();
+    void IPCAM_TntListViewDblClick();
+    void Image_SetClick();
+
+    void GetDhcp_TimerTimer();
+    void Image_BgMouseDown(Qt::MouseButton button, int y);
+    void minimizeToTray();
+    void restoreFromTray();
+
+    CameraList& cameraList() { return cameraList_; }
+    CameraCardList& ListBox_IPCAM() { return *ListBox_IPCAM_; }
+    SearchCycle& searchCycle() { return search_; }
+    QTimer& GetDhcp_Timer() { return GetDhcp_Timer_; }
+    AdminEndpoint& IdUDPServer() { return IdUDPServer_; }
+    // The endpoint's receive handler: decodes one received datagram.
+    void decodeDatagram(Bytes datagram);
+
+    TForm_Login& loginDialog() { return *TForm_Login_; }
+    TForm_Wizard& wizard() { return *TForm_Wizard_; }
+    TMessage_Box_Wchar& messageBox() { return *TMessage_Box_Wchar_; }
+
+    // SetupHandOver: what the message windows' OK buttons act on.
+    void enableMainWindow() override { setEnabled(true); }
+    void disableMainWindow() override { setEnabled(false); }
+    void giveWizardStayOnTop() override;
+    void showWizard() override;
+    bool& DhcpFailed() override { return DhcpFailed_; }
+    bool& SetupCompleted() override;
+    void StartPreviewAfterSetup(bool withReachabilityCheck,
+                                const std::function<void()>& closeWindow) override;
+
+    // Seam for tests: the system move of a drag.
+    void setStartDrag(std::function<bool()> startDrag) { startDrag_ = std::move(startDrag); }
+
+signals:
+    // The selected row changed by a click (camera selection acts on it).
+    void IPCAM_ListViewClick(int row);
+    // Alt+S: the selected camera's settings.
+    void Image_ConfigClick();
+    // A double-click on a camera while not busy (the login or the set-up wizard acts on it).
+    void cameraOpened(int row);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void onDiscoveryReply(const DiscoveryReply& reply) override;
+    void buildControls();
+    void buildTray();
+    void applyShapeAndTransparency();
+    void afterListChanged();
+    void createSecondaryWindows();
+    void onCardBodyPressed(int index);
+    void onPreviewSquareReleased(int index);
+    CardLabels cardLabels() const;
+
+    // State of the selected camera and its settings; filled by later steps of the set-up.
+    TDeviceItem TDeviceItem_;
+    ShortSettingsRecord shortRecord_{};
+    LongSettingsRecord longRecord_{};
+    _WLANINFO WLANINFO_;
+    RequestTemplates templates_;
+
+    AdminEndpoint IdUDPServer_;
+    CameraList cameraList_;
+    CameraDiscovery discovery_{cameraList_, TDeviceItem_};
+    SearchCycle search_;
+    QTimer GetDhcp_Timer_;
+    bool DhcpFailed_ = false;
+
+    QLabel* Image_Bg_ = nullptr;
+    PictureButton* Image_Min_ = nullptr;
+    PictureButton* Image_Close_ = nullptr;
+    PictureButton* TntImage_Search_ = nullptr;
+    PictureButton* TntImage_Set_ = nullptr;
+    CameraCardList* ListBox_IPCAM_ = nullptr;
+    QComboBox* TntComboBox_Lang_ = nullptr;
+    QSystemTrayIcon* TrayIcon_ = nullptr;
+    QMenu* Main_TntPopupMenu_ = nullptr;
+    std::function<bool()> startDrag_;
+
+    // The secondary windows are top-level windows: disabling the main window must not
+    // disable them.
+    std::unique_ptr<TForm_Login> TForm_Login_;
+    std::unique_ptr<TMessage_Box_Wchar> TMessage_Box_Wchar_;
+    std::unique_ptr<TMessage_Dialog_Wchar> TMessage_Dialog_Wchar_;
+    std::unique_ptr<TForm_Wizard> TForm_Wizard_;
+    std::unique_ptr<TForm_Preview> TForm_Preview_;
+    std::unique_ptr<TForm_Waiting> TForm_Waiting_;
+    std::unique_ptr<TForm_Finish> TForm_Finish_;
+    std::unique_ptr<MessageWindows> messages_;
+    LanguageState language_;
+};
+
+} // namespace vistrel

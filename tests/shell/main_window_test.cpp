@@ -1,0 +1,209 @@
+// The main window on the offscreen platform, with its requests recorded instead of sent.
+
+#include "camhttp/form_login.h"
+#include "shell/main_window.h"
+#include "shell/message_windows/message_box_wchar.h"
+#include "support/datagram_fixtures.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+#include <vector>
+
+namespace vistrel {
+
+class RecordingSender : public DatagramSender {
+public:
+    std::vector<std::vector<std::uint8_t>> sent;
+    void SendDatagram(Bytes datagram) override {
+        sent.emplace_back(datagram.begin(), datagram.end());
+    }
+};
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    RecordingSender sender;
+    std::unique_ptr<TMainForm> form;
+
+    void reply(std::uint8_t lastMacByte, std::uint8_t flagA, std::uint8_t flagB,
+               const char* name = "cam") {
+        test::DiscoveryReplyFields fields;
+        fields.mac[5] = lastMacByte;
+        fields.setupFlagA = flagA;
+        fields.setupFlagB = flagB;
+        fields.name = name;
+        const auto datagram = test::discoveryReply(fields);
+        form->decodeDatagram(datagram);
+    }
+
+    QPoint cardPoint(int index, int x, int y) {
+        return form->ListBox_IPCAM().itemRect(index).topLeft() + QPoint(x, y);
+    }
+
+    // Presses OK of the modal message box as soon as it shows; returns its text.
+    QString answerMessageBox(const std::function<void()>& action) {
+        QString text;
+        QTimer::singleShot(0, this, [&] {
+            auto& box = form->messageBox();
+            text = box.MessageText();
+            QTest::mouseClick(box.findChild<QWidget*>(QStringLiteral("Button_Message_Box_OK")),
+                              Qt::LeftButton);
+        });
+        action();
+        return text;
+    }
+
+private slots:
+    void init() {
+        sender.sent.clear();
+        form = std::make_unique<TMainForm>(&sender);
+        form->Form_OnCreate();
+        form->show();
+    }
+    void cleanup() { form.reset(); }
+
+    void startUpSendsOneDiscoveryAndKeepsTheLayout() {
+        QCOMPARE(sender.sent.size(), std::size_t{1});
+        QCOMPARE(sender.sent[0][7], std::uint8_t{0x04});
+        QCOMPARE(form->size(), QSize(524, 495));
+        QCOMPARE(form->ListBox_IPCAM().geometry(), QRect(12, 42, 500, 400));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Vistrel Finder v1.0.28"));
+        QVERIFY(form->GetDhcp_Timer().isActive());
+        QCOMPARE(form->GetDhcp_Timer().interval(), 1000);
+    }
+
+    void oneCardPerCameraAfterADoubleSearch() {
+        ++form->searchCycle().TimerTicks;
+        auto* search = form->findChild<QWidget*>(QStringLiteral("TntImage_Search"));
+        QTest::mouseClick(search, Qt::LeftButton);
+        QCOMPARE(sender.sent.size(), std::size_t{3}); // start-up, then two per click
+        reply(1, 1, 2);
+        reply(1, 1, 2);
+        reply(2, 0, 2);
+        QCOMPARE(form->cameraList().rowCount(), 2);
+        QCOMPARE(form->ListBox_IPCAM().count(), 2);
+        QCOMPARE(form->cameraList().entry(0).state, 1); // ordered by state
+    }
+
+    void altKeysSearchAndConfigure() {
+        QSignalSpy configure(form.get(), &TMainForm::Image_ConfigClick);
+        auto& list = form->ListBox_IPCAM();
+        QTest::keyClick(&list, Qt::Key_C);
+        QCOMPARE(sender.sent.size(), std::size_t{1});
+        QTest::keyClick(&list, Qt::Key_C, Qt::AltModifier);
+        QCOMPARE(sender.sent.size(), std::size_t{2});
+        QTest::keyClick(&list, Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(configure.count(), 1);
+    }
+
+    void busyUntilTheFirstTick() {
+        reply(1, 1, 2);
+        QSignalSpy opened(form.get(), &TMainForm::cameraOpened);
+        auto& list = form->ListBox_IPCAM();
+        // A click changes nothing while busy; a double-click says so.
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, cardPoint(0, 200, 50));
+        QCOMPARE(form->cameraList().selectedIndex(), -1);
+        const QString text = answerMessageBox([&] {
+            QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, cardPoint(0, 200, 50));
+        });
+        QCOMPARE(text, QStringLiteral("The admin utility is busy searching."));
+        QCOMPARE(opened.count(), 0);
+
+        form->GetDhcp_TimerTimer();
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, cardPoint(0, 200, 50));
+        QCOMPARE(form->cameraList().selectedIndex(), 0);
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, cardPoint(0, 200, 50));
+        QCOMPARE(opened.count(), 1);
+    }
+
+    void firstTickAppliesTheLanguage() {
+        QVERIFY(form->language().languageSection().isNull());
+        form->GetDhcp_TimerTimer();
+        QVERIFY(!form->language().languageSection().isEmpty());
+        const auto* search = form->findChild<QWidget*>(QStringLiteral("TntImage_Search"));
+        QVERIFY(!search->toolTip().isEmpty());
+    }
+
+    void delayedSearchAtTheSixthTick() {
+        form->GetDhcp_TimerTimer();
+        form->searchCycle().requestDelayedSearch();
+        for (int tick = 1; tick <= 5; ++tick) {
+            form->GetDhcp_TimerTimer();
+        }
+        QCOMPARE(sender.sent.size(), std::size_t{1});
+        form->GetDhcp_TimerTimer();
+        QCOMPARE(sender.sent.size(), std::size_t{2});
+        QVERIFY(!form->GetDhcp_Timer().isActive());
+    }
+
+    void pressOnANewCamerasBodyHighlightsIt() {
+        form->GetDhcp_TimerTimer();
+        reply(1, 0, 2);
+        reply(2, 0, 2);
+        auto* viewport = form->ListBox_IPCAM().viewport();
+        QTest::mousePress(viewport, Qt::LeftButton, {}, cardPoint(0, 200, 50));
+        QCOMPARE(form->cameraList().entry(0).state, kStateHighlighted);
+        QTest::mousePress(viewport, Qt::LeftButton, {}, cardPoint(1, 200, 50));
+        QCOMPARE(form->cameraList().entry(0).state, kStateNew);
+        QCOMPARE(form->cameraList().entry(1).state, kStateHighlighted);
+        reply(3, 1, 2); // the next reply shows every camera in its own state again
+        QCOMPARE(form->cameraList().entry(1).state, kStateNew);
+    }
+
+    void previewSquareOfANewCameraOpensNoLogin() {
+        form->GetDhcp_TimerTimer();
+        reply(1, 0, 2);
+        auto* viewport = form->ListBox_IPCAM().viewport();
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, cardPoint(0, 450, 50));
+        QCOMPARE(form->cameraList().selectedIndex(), 0);
+        QVERIFY(!form->loginDialog().isVisible());
+    }
+
+    void dragOnlyFromTheBandsAboveAndBelowTheList() {
+        int drags = 0;
+        form->setStartDrag([&] {
+            ++drags;
+            return true;
+        });
+        const struct {
+            int y;
+            bool drags;
+        } cases[]{{49, true}, {50, false}, {411, false}, {412, true}};
+        for (const auto& c : cases) {
+            const int before = drags;
+            form->Image_BgMouseDown(Qt::LeftButton, c.y);
+            QCOMPARE(drags - before, c.drags ? 1 : 0);
+        }
+        form->Image_BgMouseDown(Qt::RightButton, 10);
+        QCOMPARE(drags, 2);
+    }
+
+    void roundedShapeInsideTheWindow() {
+        const QRegion shape = form->mask();
+        QVERIFY(!shape.isEmpty());
+        QCOMPARE(shape.boundingRect(), QRect(0, 0, 519, 490));
+        QVERIFY(!shape.contains(QPoint(0, 0)));
+        QVERIFY(shape.contains(QPoint(500, 24))); // the close button stays inside
+    }
+
+    void secondaryWindowsExistHidden() {
+        for (const char* name : {"Form_Login", "Message_Box_Wchar", "Message_Dialog_Wchar",
+                                 "Form_Wizard", "Form_Preview", "Form_Waiting", "Form_Finish"}) {
+            bool found = false;
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window->objectName() == QLatin1String(name)) {
+                    found = true;
+                    QVERIFY2(!window->isVisible(), name);
+                }
+            }
+            QVERIFY2(found, name);
+        }
+    }
+};
+
+} // namespace vistrel
+
+QTEST_MAIN(vistrel::MainWindowTest)
+#include "main_window_test.moc"
