@@ -3,6 +3,7 @@
 #include "camhttp/form_login.h"
 #include "camhttp/form_preview.h"
 #include "discovery/card_highlight.h"
+#include "probe/system_check.h"
 #include "shell/data_files.h"
 #include "shell/localization.h"
 #include "shell/message_windows/form_finish.h"
@@ -16,6 +17,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QWindow>
 
@@ -165,6 +167,12 @@ void TMainForm::Form_OnCreate() {
                  qUtf8Printable(skinDirectory() + QStringLiteral("/bg.bmp")));
     }
     applyShapeAndTransparency();
+    // The system's own message box, not the finder's: the warning comes before any language.
+    Check_Windows_Version(queryOsVersion(),
+                          [](const std::string& text, const std::string& caption) {
+                              QMessageBox::warning(nullptr, QString::fromStdString(caption),
+                                                   QString::fromStdString(text));
+                          });
     ListBox_IPCAM_->setPictures(CardPictures::fromSkin(skinDirectory()));
     TrayIcon_->setIcon(QIcon(dataFilePath(QStringLiteral("icons/vistrel-finder-64.png"))));
     TrayIcon_->show();
