@@ -14,17 +14,6 @@ namespace {
 
 using namespace vistrel;
 
-class ToDiscovery : public ReplyHandler {
-public:
-    explicit ToDiscovery(CameraDiscovery& discovery) : discovery_(discovery) {}
-    void onDiscoveryReply(const DiscoveryReply& reply) override {
-        discovery_.addDiscoveredCamera(reply);
-    }
-
-private:
-    CameraDiscovery& discovery_;
-};
-
 // Distinct cameras with a realistic mix of new, set-up and other ones, models and names.
 std::vector<std::vector<std::uint8_t>> repliesOf(int count) {
     std::mt19937 random(12345);
@@ -56,11 +45,10 @@ double microsecondsPerReply(int count) {
     CameraList list;
     TDeviceItem selected;
     CameraDiscovery discovery(list, selected);
-    ToDiscovery handler(discovery);
 
     const auto start = std::chrono::steady_clock::now();
     for (const auto& reply : replies) {
-        decodeReply(reply, selected.macText, handler);
+        decodeReply(reply, selected.macText, discovery);
     }
     const auto elapsed = std::chrono::steady_clock::now() - start;
     if (list.rowCount() != count) {

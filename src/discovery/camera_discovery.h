@@ -4,6 +4,7 @@
 
 #include "discovery/camera_list.h"
 #include "protocol/camera_records.h"
+#include "protocol/reply_dispatcher.h"
 #include "protocol/reply_layouts.h"
 
 #include <functional>
@@ -12,13 +13,15 @@
 
 namespace vistrel {
 
-class CameraDiscovery {
+// Also a reply handler of its own, for decoders that list cameras and nothing else.
+class CameraDiscovery : public ReplyHandler {
 public:
     CameraDiscovery(CameraList& list, TDeviceItem& selectedCamera);
 
     // Adds the replying camera to the list unless it is not a camera (device class other
     // than 5) or already has a row. Returns whether a row was added.
     bool addDiscoveredCamera(const DiscoveryReply& reply);
+    void onDiscoveryReply(const DiscoveryReply& reply) override { addDiscoveredCamera(reply); }
 
     // Names of the cameras of this search that still need their first set-up. Every such
     // camera is kept, however many answer, so each of them can be sent to the set-up wizard.

@@ -12,30 +12,14 @@
 
 namespace vistrel {
 
-namespace {
-
-class DiscoveryRepliesToList : public ReplyHandler {
-public:
-    explicit DiscoveryRepliesToList(CameraDiscovery& discovery) : discovery_(discovery) {}
-    void onDiscoveryReply(const DiscoveryReply& reply) override {
-        discovery_.addDiscoveredCamera(reply);
-    }
-
-private:
-    CameraDiscovery& discovery_;
-};
-
-} // namespace
-
 int runHeadlessListing(const ListingOptions& options, QTextStream& out, QTextStream& err) {
     TDeviceItem selectedCamera; // the listing selects no camera
     CameraList list;
     CameraDiscovery discovery(list, selectedCamera);
-    DiscoveryRepliesToList handler(discovery);
 
     AdminEndpoint endpoint;
     endpoint.setReceiveHandler(
-        [&](Bytes datagram) { decodeReply(datagram, selectedCamera.macText, handler); });
+        [&](Bytes datagram) { decodeReply(datagram, selectedCamera.macText, discovery); });
     if (!endpoint.bind()) {
         err << "vistrel-finder: cannot listen on UDP port " << kAdminPort << ": "
             << endpoint.errorString() << '\n';

@@ -12,12 +12,13 @@ namespace {
 
 using namespace vistrel;
 
+// The camera list for discovery replies, and the framing of the XML settings replies.
 class EveryReply : public ReplyHandler {
 public:
-    EveryReply(CameraDiscovery& discovery) : discovery_(discovery) {}
+    explicit EveryReply(CameraDiscovery& discovery) : discovery_(discovery) {}
 
     void onDiscoveryReply(const DiscoveryReply& reply) override {
-        discovery_.addDiscoveredCamera(reply);
+        discovery_.onDiscoveryReply(reply);
     }
     void onSettingsReply(Bytes datagram) override {
         if (isXmlSettingsReply(datagram)) {
