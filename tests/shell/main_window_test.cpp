@@ -161,6 +161,24 @@ private slots:
         QVERIFY(!form->loginDialog().isVisible());
     }
 
+    void previewSquareOfASetUpCameraOpensTheLoginForTheLivePicture() {
+        form->GetDhcp_TimerTimer();
+        reply(1, 1, 2, "Porch");
+        auto& login = form->loginDialog();
+        bool shown = false;
+        QTimer::singleShot(0, this, [&] {
+            shown = login.isVisible();
+            QTest::mouseClick(login.findChild<QWidget*>(QStringLiteral("Button_Login_Cancel")),
+                              Qt::LeftButton);
+        });
+        QTest::mouseClick(form->ListBox_IPCAM().viewport(), Qt::LeftButton, {},
+                          cardPoint(0, 450, 50));
+        QVERIFY(shown);
+        QCOMPARE(login.CameraName(), QStringLiteral("Porch"));
+        QVERIFY(login.PreviewModeFlag());
+        QVERIFY(login.PasswordText().isEmpty());
+    }
+
     void dragOnlyFromTheBandsAboveAndBelowTheList() {
         int drags = 0;
         form->setStartDrag([&] {
