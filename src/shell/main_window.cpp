@@ -18,6 +18,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QScreen>
 #include <QMouseEvent>
 #include <QWindow>
 
@@ -167,6 +168,9 @@ void TMainForm::Form_OnCreate() {
                  qUtf8Printable(skinDirectory() + QStringLiteral("/bg.bmp")));
     }
     applyShapeAndTransparency();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
     // The system's own message box, not the finder's: the warning comes before any language.
     Check_Windows_Version(queryOsVersion(),
                           [](const std::string& text, const std::string& caption) {
