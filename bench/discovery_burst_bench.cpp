@@ -2,6 +2,7 @@
 // cameras the finder listed. Runs inside the private network namespace of scripts/netns.
 
 #include "protocol/admin_datagram.h"
+#include "protocol/request_templates.h"
 #include "support/datagram_fixtures.h"
 #include "support/private_network.h"
 #include "support/udp_peer.h"
@@ -33,10 +34,14 @@ int main() {
         std::fprintf(stderr, "cannot start the finder or bind the admin port\n");
         return 1;
     }
-    while (auto request = cameras.receive(5000)) {
-        if ((*request)[6] == 0x00 && (*request)[7] == 0x04) {
-            break;
-        }
+    const std::vector<std::uint8_t> discovery(RequestTemplates().DiscoveryRequest.begin(),
+                                              RequestTemplates().DiscoveryRequest.end());
+    std::optional<std::vector<std::uint8_t>> request;
+    while ((request = cameras.receive(5000)) && *request != discovery) {
+    }
+    if (!request) {
+        std::fprintf(stderr, "no discovery request from the finder\n");
+        return 1;
     }
     for (int i = 0; i < kBurst; ++i) {
         test::DiscoveryReplyFields fields;

@@ -7,6 +7,7 @@
 #include "camsim/quick_camera.h"
 #include "camsim/scenario_checks.h"
 #include "camsim/scenario_reader.h"
+#include "probe/private_network.h"
 
 #include <QCommandLineParser>
 #include <QFile>
@@ -33,6 +34,9 @@ struct Options {
         QStringLiteral("ready-file"),
         QStringLiteral("Create this file once every camera answers, for scripts to wait on."),
         QStringLiteral("FILE")};
+    QCommandLineOption lan{QStringLiteral("lan"),
+                           QStringLiteral("Also run on a real network, where finders of other "
+                                          "people would list these cameras.")};
 };
 
 // The scenario's cameras, then the quick camera; the quick camera alone without a scenario.
@@ -110,9 +114,15 @@ int main(int argc, char* argv[]) {
         "Test cameras for the Vistrel finder: answers on UDP port 13364 and over HTTP."));
     parser.addHelpOption();
     const Options options;
-    parser.addOptions({options.scenario, options.log, options.readyFile});
+    parser.addOptions({options.scenario, options.log, options.readyFile, options.lan});
     addQuickCameraOptions(parser);
     parser.process(app);
+    // Test cameras broadcast their replies: on a real network every finder there would list them.
+    if (!parser.isSet(options.lan) && !vistrel::inPrivateNetworkNamespace()) {
+        std::cerr << "vistrel-camsim: this is not a private network namespace; run it through "
+                     "scripts/netns, or give --lan to answer on this network\n";
+        return kExitUsage;
+    }
 
     const ScenarioReading reading = camerasOf(parser, options);
     if (!camerasUsable(reading)) {
