@@ -1,25 +1,11 @@
 #include "camhttp/form_login.h"
 
-#include "shell/data_files.h"
+#include "shell/window_style.h"
 
 #include <QLabel>
-#include <QScreen>
 
 namespace vistrel {
 namespace {
-
-QFont designFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    return font;
-}
-
-void makeWhiteTransparent(QLabel* label) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(palette);
-    label->setAutoFillBackground(false);
-}
 
 void placeControl(QWidget* control, const QString& name, const QRect& geometry) {
     control->setObjectName(name);
@@ -40,21 +26,18 @@ TForm_Login::TForm_Login(QWidget* parent)
     setFont(designFont());
     setFixedSize(kClientSize);
 
-    auto* background = new QLabel(this);
-    placeControl(background, QStringLiteral("Image1"), QRect(0, -1, 313, 216));
-    background->setScaledContents(true);
-    background->setPixmap(loadSkinPicture(QStringLiteral("login-bg.bmp")));
-    background->lower();
+    addBackgroundPicture(this, QStringLiteral("Image1"), QRect(0, -1, 313, 216),
+                         QStringLiteral("login-bg.bmp"));
 
     placeControl(Label_Login_Name, QStringLiteral("Label_Login_Name"), QRect(60, 52, 80, 13));
     placeControl(Label_Login_Password, QStringLiteral("Label_Login_Password"),
                  QRect(60, 100, 80, 13));
-    makeWhiteTransparent(Label_Login_Name);
-    makeWhiteTransparent(Label_Login_Password);
+    styleTransparentLabel(Label_Login_Name, Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
+    styleTransparentLabel(Label_Login_Password, Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
 
     placeControl(UserName_Edit, QStringLiteral("UserName_Edit"), QRect(166, 47, 100, 21));
+    // Nobody types here, so no length limit: one would cut the camera names shown.
     UserName_Edit->setEnabled(false);
-    UserName_Edit->setMaxLength(12);
     placeControl(Password_Edit, QStringLiteral("Password_Edit"), QRect(166, 95, 100, 21));
     Password_Edit->setEchoMode(QLineEdit::Password);
     Password_Edit->setMaxLength(kDesignPasswordMaxLength);
@@ -79,12 +62,7 @@ void TForm_Login::PrepareOpening(const QString& cameraName, bool previewMode) {
 }
 
 void TForm_Login::showEvent(QShowEvent* event) {
-    if (const QScreen* desktop = screen()) {
-        const QRect area = desktop->geometry();
-        const QSize frame = frameGeometry().size();
-        move(area.x() + (area.width() - frame.width()) / 2,
-             area.y() + (area.height() - frame.height()) / 2);
-    }
+    centreOnDesktop(this);
     QDialog::showEvent(event);
 }
 

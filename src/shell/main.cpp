@@ -91,8 +91,12 @@ int runWindow(QApplication& app, const Options& options) {
     // A screenshot is a tool run beside the user's finder; everything else is one instance.
     SingleInstance instance(TMainForm::kCaption);
     if (options.screenshot.isEmpty() && !instance.becomePrimary()) {
-        instance.askPrimaryToShow();
-        return 0;
+        if (instance.askPrimaryToShow()) {
+            return 0;
+        }
+        QTextStream(stderr)
+            << "vistrel-finder: another finder holds the lock but does not answer\n";
+        return 1;
     }
     TMainForm mainForm;
     QObject::connect(&instance, &SingleInstance::showRequested, &mainForm,
@@ -129,5 +133,10 @@ int main(int argc, char* argv[]) {
     if (options->list) {
         return runListing(*options);
     }
-    return runWindow(static_cast<QApplication&>(*app), *options);
+    auto* gui = qobject_cast<QApplication*>(app.get());
+    if (gui == nullptr) { // e.g. "--screenshot --list": the file name went missing
+        QTextStream(stderr) << "vistrel-finder: --screenshot needs a file name\n";
+        return kExitUsage;
+    }
+    return runWindow(*gui, *options);
 }

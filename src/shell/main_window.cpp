@@ -4,6 +4,7 @@
 #include "camhttp/form_preview.h"
 #include "discovery/card_highlight.h"
 #include "probe/system_check.h"
+#include "shell/camera_text.h"
 #include "shell/data_files.h"
 #include "shell/localization.h"
 #include "shell/message_windows/form_finish.h"
@@ -18,8 +19,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QScreen>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QWindow>
 
 namespace vistrel {
@@ -36,9 +37,9 @@ constexpr qreal kWindowAlpha = 240 / 255.0;
 TMainForm::TMainForm(DatagramSender* sender)
     : QWidget(nullptr,
               Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint),
+      usesEndpoint_(sender == nullptr),
       search_(cameraList_, discovery_, sender ? *sender : IdUDPServer_, templates_,
-              {[this] { ListBox_IPCAM_->setCount(0); }, [this] { ListBox_IPCAM_->setFocus(); },
-               nullptr}) {
+              {[this] { ListBox_IPCAM_->setCount(0); }, [this] { ListBox_IPCAM_->setFocus(); }}) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(kCaption);
     setFixedSize(kClientSize);
@@ -181,7 +182,15 @@ void TMainForm::Form_OnCreate() {
     TrayIcon_->setIcon(QIcon(dataFilePath(QStringLiteral("icons/vistrel-finder-64.png"))));
     TrayIcon_->show();
     GetDhcp_Timer_.start();
-    // The first discovery binds the endpoint; nothing is listed yet, so nothing is emptied.
+    // Sends are silent about failures, so a port that cannot be had is said once, here.
+    if (usesEndpoint_ && !IdUDPServer_.bind()) {
+        const QString problem = QStringLiteral("Vistrel Finder cannot use UDP port 13364, so it "
+                                               "finds no cameras: %1")
+                                    .arg(IdUDPServer_.errorString());
+        qWarning("vistrel-finder: %s", qUtf8Printable(problem));
+        messages_->ShowMessageBoxModeless(problem, QStringLiteral("Warning"));
+    }
+    // The first discovery; nothing is listed yet, so nothing is emptied.
     search_.sendDiscovery();
     // Selecting the system's language here does not apply it: the first timer tick does.
     TntComboBox_Lang_->setCurrentIndex(systemLanguagePosition());
@@ -258,9 +267,8 @@ void TMainForm::onPreviewSquareReleased(int index) {
     }
     TntComboBox_LangChange();
     const std::string& name = cameraList_.row(row).columns[kColumnName];
-    TForm_Login_->PrepareOpening(
-        QString::fromLocal8Bit(name.data(), static_cast<qsizetype>(name.size())),
-        /*previewMode=*/true);
+    TForm_Login_->PrepareOpening(fromCameraText(name),
+                                 /*previewMode=*/true);
     TForm_Login_->exec();
 }
 

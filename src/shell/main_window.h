@@ -128,6 +128,7 @@ private:
     RequestTemplates templates_;
 
     AdminEndpoint IdUDPServer_;
+    const bool usesEndpoint_; // false when tests give a sender of their own
     CameraList cameraList_;
     CameraDiscovery discovery_{cameraList_, TDeviceItem_};
     SearchCycle search_;

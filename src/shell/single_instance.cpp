@@ -1,15 +1,18 @@
 #include "shell/single_instance.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QThread>
 
 namespace vistrel {
 
 namespace {
 
-constexpr int kAnswerTimeoutMs = 2000;
+constexpr int kAnswerTimeoutMs = 3000;
+constexpr int kRetryMs = 100;
 const QByteArray kShowRequest = QByteArrayLiteral("show\n");
 
 // One name per user and title, safe as a file and socket name.
@@ -39,21 +42,33 @@ SingleInstance::SingleInstance(const QString& applicationTitle, QObject* parent)
 
 bool SingleInstance::becomePrimary() {
     if (!lock_.tryLock(0)) {
-        return false;
+        if (lock_.error() == QLockFile::LockFailedError) {
+            return false;
+        }
+        qWarning("vistrel-finder: cannot create the single-instance lock %s; running anyway",
+                 qUtf8Printable(lockPath(serverName_)));
+        return true;
     }
     QLocalServer::removeServer(serverName_); // left behind by a crashed instance
-    server_.listen(serverName_);
+    if (!server_.listen(serverName_)) {
+        qWarning("vistrel-finder: later starts cannot reach this one: %s",
+                 qUtf8Printable(server_.errorString()));
+    }
     return true;
 }
 
 bool SingleInstance::askPrimaryToShow() {
+    QDeadlineTimer deadline(kAnswerTimeoutMs);
     QLocalSocket socket;
-    socket.connectToServer(serverName_);
-    if (!socket.waitForConnected(kAnswerTimeoutMs)) {
-        return false;
-    }
-    socket.write(kShowRequest);
-    return socket.waitForBytesWritten(kAnswerTimeoutMs);
+    do {
+        socket.connectToServer(serverName_);
+        if (socket.waitForConnected(kRetryMs)) {
+            socket.write(kShowRequest);
+            return socket.waitForBytesWritten(kAnswerTimeoutMs);
+        }
+        QThread::msleep(kRetryMs); // the first instance holds its lock a moment before it listens
+    } while (!deadline.hasExpired());
+    return false;
 }
 
 void SingleInstance::acceptConnection() {

@@ -17,10 +17,11 @@ class SingleInstance : public QObject {
 public:
     explicit SingleInstance(const QString& applicationTitle, QObject* parent = nullptr);
 
-    // True for the first instance, which then listens for later starts.
+    // True for the first instance, which then listens for later starts. A lock that cannot be
+    // used at all (no writable place for it) does not stop the finder: it runs unguarded.
     bool becomePrimary();
-    // From a later start: asks the running instance to show its window. False when none
-    // answered.
+    // From a later start: asks the running instance to show its window, giving one that is
+    // still starting a moment to listen. False when none answered.
     bool askPrimaryToShow();
 
 signals:

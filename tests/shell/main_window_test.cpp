@@ -42,16 +42,26 @@ private:
         return form->ListBox_IPCAM().itemRect(index).topLeft() + QPoint(x, y);
     }
 
+    // Runs the action and presses `button` of the modal window it opens, reporting what the
+    // window showed. The timer dies with this call, so a window that never opens leaves nothing
+    // behind to fire in a later test.
+    void whileModal(QWidget& window, const char* button, const std::function<void()>& action,
+                    const std::function<void()>& inspect) {
+        QTimer press;
+        press.setSingleShot(true);
+        connect(&press, &QTimer::timeout, &window, [&] {
+            inspect();
+            QTest::mouseClick(window.findChild<QWidget*>(QLatin1String(button)), Qt::LeftButton);
+        });
+        press.start(0);
+        action();
+    }
+
     // Presses OK of the modal message box as soon as it shows; returns its text.
     QString answerMessageBox(const std::function<void()>& action) {
         QString text;
-        QTimer::singleShot(0, this, [&] {
-            auto& box = form->messageBox();
-            text = box.MessageText();
-            QTest::mouseClick(box.findChild<QWidget*>(QStringLiteral("Button_Message_Box_OK")),
-                              Qt::LeftButton);
-        });
-        action();
+        auto& box = form->messageBox();
+        whileModal(box, "Button_Message_Box_OK", action, [&] { text = box.MessageText(); });
         return text;
     }
 
@@ -166,13 +176,13 @@ private slots:
         reply(1, 1, 2, "Porch");
         auto& login = form->loginDialog();
         bool shown = false;
-        QTimer::singleShot(0, this, [&] {
-            shown = login.isVisible();
-            QTest::mouseClick(login.findChild<QWidget*>(QStringLiteral("Button_Login_Cancel")),
-                              Qt::LeftButton);
-        });
-        QTest::mouseClick(form->ListBox_IPCAM().viewport(), Qt::LeftButton, {},
-                          cardPoint(0, 450, 50));
+        whileModal(
+            login, "Button_Login_Cancel",
+            [&] {
+                QTest::mouseClick(form->ListBox_IPCAM().viewport(), Qt::LeftButton, {},
+                                  cardPoint(0, 450, 50));
+            },
+            [&] { shown = login.isVisible(); });
         QVERIFY(shown);
         QCOMPARE(login.CameraName(), QStringLiteral("Porch"));
         QVERIFY(login.PreviewModeFlag());

@@ -17,7 +17,8 @@ class SingleInstanceTest : public QObject {
 
 private slots:
     void aSecondInstanceAsksTheFirstToShowItsWindow() {
-        const QString title = QStringLiteral("single-instance test ") + QUuid::createUuid().toString();
+        const QString title =
+            QStringLiteral("single-instance test ") + QUuid::createUuid().toString();
         SingleInstance first(title);
         QVERIFY(first.becomePrimary());
         QSignalSpy shown(&first, &SingleInstance::showRequested);
@@ -60,7 +61,7 @@ private slots:
         second.start(QStringLiteral(VISTREL_FINDER_PATH), {});
         QVERIFY(second.waitForFinished(10000));
         QCOMPARE(second.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(second.exitCode(), 0); // 1 when the first one did not answer
         QCOMPARE(first.state(), QProcess::Running);
 
         first.terminate();

@@ -1,6 +1,6 @@
 #include "shell/message_windows/message_dialog_wchar.h"
 
-#include "shell/message_windows/window_style.h"
+#include "shell/window_style.h"
 
 namespace vistrel {
 
@@ -45,7 +45,6 @@ void TMessage_Dialog_Wchar::showEvent(QShowEvent* event) {
 }
 
 void TMessage_Dialog_Wchar::closeWith(std::uint8_t dialogResult) {
-    mainWindow_.enableMainWindow();
     dialogResult_ = dialogResult;
     close();
 }
