@@ -1,6 +1,7 @@
 #include "discovery/card_painter.h"
 
 #include "discovery/card_geometry.h"
+#include "shell/camera_text.h"
 
 #include <QBitmap>
 #include <QDir>
@@ -16,10 +17,6 @@ namespace {
 // with black transparent.
 const QColor kStateKey{255, 255, 254};
 const QColor kViewKey{0, 0, 0};
-
-QString fromCamera(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QRect toQRect(const CardRect& r) {
     return QRect(r.left, r.top, r.width(), r.height());
@@ -41,13 +38,13 @@ const QPixmap& pictureAt(const auto& pictures, int number) {
 QString valueOfLine(const _camdev& entry, int line) {
     switch (line) {
     case 0:
-        return fromCamera(entry.name);
+        return fromCameraText(entry.name);
     case 1:
-        return fromCamera(entry.model);
+        return fromCameraText(entry.model);
     case 2:
-        return fromCamera(entry.ip);
+        return fromCameraText(entry.ip);
     default:
-        return fromCamera(entry.mac);
+        return fromCameraText(entry.mac);
     }
 }
 

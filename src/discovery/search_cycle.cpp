@@ -24,13 +24,7 @@ void SearchCycle::Image_Search_CameraClick() {
     // The highlighted index would otherwise point at whichever camera takes that row next.
     highlightedRow_ = -1;
     run(hooks_.focusCameraList);
-    run(hooks_.hideCameraButtons);
     sendDiscovery();
-}
-
-void SearchCycle::RestartSearch() {
-    highlightedRow_ = -1;
-    Image_Search_CameraClick();
 }
 
 void SearchCycle::sendDiscovery() {

@@ -14,9 +14,8 @@ namespace vistrel {
 
 // What a search does to the windows.
 struct SearchViewHooks {
-    std::function<void()> listEmptied;       // the drawn list shows no card
-    std::function<void()> focusCameraList;   // the list takes the keyboard focus
-    std::function<void()> hideCameraButtons; // no camera is selected any more
+    std::function<void()> listEmptied;     // the drawn list shows no card
+    std::function<void()> focusCameraList; // the list takes the keyboard focus
 };
 
 class SearchCycle {
@@ -26,8 +25,9 @@ public:
 
     // Empties the list and the new-camera names and broadcasts the discovery request.
     void Image_Search_CameraClick();
-    // The same after forgetting the highlighted card, for when a camera may have moved.
-    void RestartSearch();
+    // For when a camera may have moved. Every search forgets the highlighted card already, so
+    // this is the same search under the name the set-up steps use.
+    void RestartSearch() { Image_Search_CameraClick(); }
     // The first discovery at start-up: nothing to empty yet.
     void sendDiscovery();
 

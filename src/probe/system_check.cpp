@@ -1,19 +1,10 @@
 #include "probe/system_check.h"
 
-#include <cstdio>
-#include <sys/utsname.h>
-
 namespace vistrel {
 
 std::optional<OsVersion> queryOsVersion() {
-    utsname system{};
-    if (uname(&system) != 0) {
-        return std::nullopt;
-    }
-    // Not a Windows platform: only the kernel's version numbers are of interest.
-    OsVersion version;
-    std::sscanf(system.release, "%d.%d", &version.major, &version.minor);
-    return version;
+    // This platform is neither of the Windows families: it reports no platform code.
+    return OsVersion{};
 }
 
 void Check_Windows_Version(const std::optional<OsVersion>& version, const SystemWarning& warn) {

@@ -14,6 +14,8 @@ namespace vistrel {
 
 inline constexpr std::uint16_t kAdminPort = 13364;
 inline constexpr std::size_t kHeaderSize = 10;
+// The wireless record: its write (0x0023) and the camera's reply (0x09) have the same layout.
+inline constexpr std::size_t kWirelessRecordSize = 301;
 // The largest payload of one UDP datagram over IPv4.
 inline constexpr std::size_t kMaxDatagramSize = 65507;
 

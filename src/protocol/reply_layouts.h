@@ -3,6 +3,7 @@
 // datagram with copyLayout, so a short datagram reads as zeros where it ends.
 
 #include "protocol/address_text.h"
+#include "protocol/admin_datagram.h"
 #include "protocol/byte_layout.h"
 
 #include <array>
@@ -48,7 +49,7 @@ struct SiteSurveyEntry {
 // The complete 55-byte entries after the header; a trailing partial entry is ignored.
 std::vector<SiteSurveyEntry> decodeSiteSurveyReply(Bytes datagram);
 
-using WirelessRecord = std::array<std::uint8_t, 301>;
+using WirelessRecord = std::array<std::uint8_t, kWirelessRecordSize>;
 WirelessRecord decodeWirelessRecordReply(Bytes datagram);
 
 // True when bytes 84 and 85 carry the wire mark of a compressed settings document.

@@ -10,7 +10,6 @@
 
 namespace vistrel {
 
-inline constexpr std::size_t kWirelessRecordSize = 301;
 inline constexpr std::size_t kDigestTextFieldSize = 64; // 32 characters, then zero bytes
 
 template <std::size_t N> using Request = std::array<std::uint8_t, N>;

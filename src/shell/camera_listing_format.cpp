@@ -1,6 +1,7 @@
 #include "shell/camera_listing_format.h"
 
 #include "protocol/address_text.h"
+#include "shell/camera_text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -13,14 +14,9 @@ namespace vistrel {
 
 namespace {
 
-// Camera texts are 8-bit in the system's code page.
-QString fromCamera(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::array<QString, 5> tableCells(const _camdev& entry) {
-    return {fromCamera(entry.mac), fromCamera(removeBlanks(entry.ip)), fromCamera(entry.name),
-            fromCamera(entry.model), QString::number(entry.state)};
+    return {fromCameraText(entry.mac), fromCameraText(removeBlanks(entry.ip)),
+            fromCameraText(entry.name), fromCameraText(entry.model), QString::number(entry.state)};
 }
 
 QString joinPadded(const std::array<QString, 5>& cells, const std::array<qsizetype, 5>& widths) {
@@ -58,10 +54,10 @@ QByteArray formatCameraJson(const CameraList& list) {
     for (int i = 0; i < list.rowCount(); ++i) {
         const _camdev& entry = list.entry(i);
         cameras.append(QJsonObject{
-            {QStringLiteral("mac"), fromCamera(entry.mac)},
-            {QStringLiteral("ip"), fromCamera(removeBlanks(entry.ip))},
-            {QStringLiteral("name"), fromCamera(entry.name)},
-            {QStringLiteral("model"), fromCamera(entry.model)},
+            {QStringLiteral("mac"), fromCameraText(entry.mac)},
+            {QStringLiteral("ip"), fromCameraText(removeBlanks(entry.ip))},
+            {QStringLiteral("name"), fromCameraText(entry.name)},
+            {QStringLiteral("model"), fromCameraText(entry.model)},
             {QStringLiteral("state"), entry.state},
             {QStringLiteral("view"), entry.view},
         });

@@ -1,4 +1,4 @@
-#include "shell/message_windows/window_style.h"
+#include "shell/window_style.h"
 
 #include "shell/data_files.h"
 

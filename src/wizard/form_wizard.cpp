@@ -1,5 +1,6 @@
 #include "wizard/form_wizard.h"
 
+#include "shell/camera_text.h"
 #include "shell/data_files.h"
 #include "wizard/wizard_page_kit.h"
 #include "wizard/wizard_pages.h"
@@ -89,7 +90,7 @@ void TForm_Wizard::ShowPage(int n) {
         sheet->hide();
     }
     const auto cameraName = [this] {
-        return cameraName_ ? QString::fromLocal8Bit(cameraName_()) : QString();
+        return cameraName_ ? fromCameraText(cameraName_()) : QString();
     };
     if (n == 5) {
         pages_.name.account.name->setText(cameraName());

@@ -27,7 +27,7 @@ struct Search : ::testing::Test {
                        discovery,
                        sender,
                        templates,
-                       {[this] { ++emptied; }, [this] { ++focused; }, nullptr}};
+                       {[this] { ++emptied; }, [this] { ++focused; }}};
 
     void addCamera(const std::string& mac, int state) {
         list.addAndOrder({{mac, "10.  0.  0.  1", "cam " + mac, "Model", std::to_string(state)}});

@@ -25,11 +25,5 @@ TEST(SystemCheck, WarnsOnWindows95Only) {
     EXPECT_TRUE(warningsFor(std::nullopt).empty());
 }
 
-TEST(SystemCheck, ThisSystemIsNoWindows95) {
-    const auto version = queryOsVersion();
-    ASSERT_TRUE(version);
-    EXPECT_FALSE(isWindows95(*version));
-}
-
 } // namespace
 } // namespace vistrel
