@@ -29,6 +29,31 @@ constexpr int kWpsColumnX = 310;
 constexpr int kWpsColumnWidth = 400;
 constexpr int kLinePitch = 24;
 
+// A text column beside a picture (pages 7 and 11): instructions, a countdown, result lines.
+struct WaitingColumn {
+    int x;
+    int width;
+};
+constexpr WaitingColumn kCableColumn{kCableColumnX, kCableColumnWidth};
+constexpr WaitingColumn kWpsColumn{kWpsColumnX, kWpsColumnWidth};
+constexpr int kCountdownY = 160;
+constexpr int kResultLineY[] = {214, 258, 282};
+
+QLabel* addColumnCountdown(QWidget* page, const QString& name, const QString& seconds,
+                           WaitingColumn column) {
+    return addCountdown(page, name, seconds, column.x, kCountdownY, column.width);
+}
+
+// Result line n: the first one is the bold outcome, the others explain it.
+TTntLabel* addResultLine(QWidget* page, const QString& name, const QString& text,
+                         WaitingColumn column, int n) {
+    if (n == 0) {
+        return addLine(page, name, text, column.x, kResultLineY[0], column.width, kResultText,
+                       Weight::Bold);
+    }
+    return addLine(page, name, text, column.x, kResultLineY[n], column.width, kCaptionText);
+}
+
 // The site-survey list: SSID, Signal, Encryption and the practically hidden channel.
 QTreeWidget* addSurveyList(QWidget* page) {
     auto* list = new QTreeWidget(page);
@@ -109,17 +134,16 @@ TestPage buildTestPage(QWidget* page) {
                                 QStringLiteral("click “Next” and wait 90 seconds for"),
                                 QStringLiteral("the wireless connection to be detected.")},
                                kCableColumnX, kCableColumnWidth, 70);
-    p.seconds = addCountdown(page, QStringLiteral("Label_T7_Sec"), QStringLiteral("90"),
-                             kCableColumnX, 160, kCableColumnWidth);
-    p.results[0] =
-        addLine(page, QStringLiteral("TntLabel_T7_1"), QStringLiteral("Connection detected"),
-                kCableColumnX, 214, kCableColumnWidth, kResultText, Weight::Bold);
-    p.results[1] = addLine(page, QStringLiteral("TntLabel_T7_2"),
-                           QStringLiteral("Your camera is connected to the wireless network."),
-                           kCableColumnX, 258, kCableColumnWidth, kCaptionText);
-    p.results[2] = addLine(page, QStringLiteral("TntLabel_T7_3"),
-                           QStringLiteral("Click Next to set its name and password."),
-                           kCableColumnX, 282, kCableColumnWidth, kCaptionText);
+    p.seconds = addColumnCountdown(page, QStringLiteral("Label_T7_Sec"), QStringLiteral("90"),
+                                   kCableColumn);
+    p.results[0] = addResultLine(page, QStringLiteral("TntLabel_T7_1"),
+                                 QStringLiteral("Connection detected"), kCableColumn, 0);
+    p.results[1] = addResultLine(
+        page, QStringLiteral("TntLabel_T7_2"),
+        QStringLiteral("Your camera is connected to the wireless network."), kCableColumn, 1);
+    p.results[2] =
+        addResultLine(page, QStringLiteral("TntLabel_T7_3"),
+                      QStringLiteral("Click Next to set its name and password."), kCableColumn, 2);
     p.cancel = addButton(page, QStringLiteral("TntButton_T7_Cancel"), QStringLiteral("Cancel"),
                          {kSecondX, kButtonRowY});
     p.next = addButton(page, QStringLiteral("TntButton_T7_Next"), QStringLiteral("Next"),
@@ -151,14 +175,12 @@ WpsSetupPage buildWpsSetupPage(QWidget* page) {
                                 QStringLiteral("the WPS button on your router or access point"),
                                 QStringLiteral("within 120 seconds.")},
                                kWpsColumnX, kWpsColumnWidth, 70);
-    p.seconds = addCountdown(page, QStringLiteral("Label_T11_Sec"), QStringLiteral("120"),
-                             kWpsColumnX, 160, kWpsColumnWidth);
-    p.results[0] =
-        addLine(page, QStringLiteral("TntLabel_T11_1"), QStringLiteral("Connection established."),
-                kWpsColumnX, 214, kWpsColumnWidth, kResultText, Weight::Bold);
-    p.results[1] =
-        addLine(page, QStringLiteral("TntLabel_T11_2"), QStringLiteral("Click Next to continue."),
-                kWpsColumnX, 258, kWpsColumnWidth, kCaptionText);
+    p.seconds = addColumnCountdown(page, QStringLiteral("Label_T11_Sec"), QStringLiteral("120"),
+                                   kWpsColumn);
+    p.results[0] = addResultLine(page, QStringLiteral("TntLabel_T11_1"),
+                                 QStringLiteral("Connection established."), kWpsColumn, 0);
+    p.results[1] = addResultLine(page, QStringLiteral("TntLabel_T11_2"),
+                                 QStringLiteral("Click Next to continue."), kWpsColumn, 1);
     p.cancel = addButton(page, QStringLiteral("TntButton_T11_Cancel"), QStringLiteral("Cancel"),
                          {kSecondX, kButtonRowY});
     p.start = addButton(page, QStringLiteral("TntButton_T11_Start"), QStringLiteral("Start"),

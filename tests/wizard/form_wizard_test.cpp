@@ -1,4 +1,5 @@
 #include "wizard/form_wizard.h"
+#include "wizard_fixture.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -19,18 +20,12 @@ QImage filledPicture(QSize size, QColor colour) {
 
 } // namespace
 
-class FormWizardTest : public QObject {
+class FormWizardTest : public QObject, private wizard_test::WizardFixture {
     Q_OBJECT
 
-    std::unique_ptr<TForm_Wizard> wizard;
-
-    template <typename T = QWidget> T* control(const QString& name) const {
-        return wizard->findChild<T*>(name);
-    }
-
 private slots:
-    void init() { wizard = std::make_unique<TForm_Wizard>(); }
-    void cleanup() { wizard.reset(); }
+    void init() { createWizard(); }
+    void cleanup() { destroyWizard(); }
 
     void showPageShowsThatPageAlone_data() {
         QTest::addColumn<int>("n");

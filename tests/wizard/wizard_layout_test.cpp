@@ -1,5 +1,6 @@
 #include "wizard/form_wizard.h"
 #include "wizard/wizard_test_names.h"
+#include "wizard_fixture.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -99,18 +100,12 @@ QList<QWidget*> namedControlsOn(QWidget* parent) {
 
 } // namespace
 
-class WizardLayoutTest : public QObject {
+class WizardLayoutTest : public QObject, private wizard_test::WizardFixture {
     Q_OBJECT
 
-    std::unique_ptr<TForm_Wizard> wizard;
-
-    template <typename T = QWidget> T* control(const QString& name) const {
-        return wizard->findChild<T*>(name);
-    }
-
 private slots:
-    void init() { wizard = std::make_unique<TForm_Wizard>(); }
-    void cleanup() { wizard.reset(); }
+    void init() { createWizard(); }
+    void cleanup() { destroyWizard(); }
 
     void keyedControlsAreTheReTextedClasses_data() {
         QTest::addColumn<QString>("name");
