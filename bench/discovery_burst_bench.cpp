@@ -7,6 +7,7 @@
 #include "support/private_network.h"
 #include "support/udp_peer.h"
 
+#include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -17,6 +18,55 @@ namespace {
 using namespace vistrel;
 
 constexpr int kBurst = 1000;
+// A cold start of the finder (libraries and fonts not yet cached) may take several seconds
+// before it sends its search; this only guards against a finder that hangs.
+constexpr int kStartLimitMs = 60000;
+
+bool isRunning(QProcess& process) {
+    process.waitForFinished(0); // notices an exit without an event loop
+    return process.state() != QProcess::NotRunning;
+}
+
+// Waits for the finder's discovery broadcast, skipping other datagrams, as long as the finder
+// runs: once it has exited and nothing is left to read, the broadcast will not come.
+bool receiveDiscoveryRequest(test::UdpPeer& cameras, QProcess& finder) {
+    const RequestTemplates templates;
+    const std::vector<std::uint8_t> discovery(templates.DiscoveryRequest.begin(),
+                                              templates.DiscoveryRequest.end());
+    const QDeadlineTimer deadline(kStartLimitMs);
+    while (true) {
+        const auto datagram = cameras.receive(100);
+        if (datagram && *datagram == discovery) {
+            return true;
+        }
+        if (!datagram && (!isRunning(finder) || deadline.hasExpired())) {
+            return false;
+        }
+    }
+}
+
+void sendBurst(test::UdpPeer& cameras) {
+    for (int i = 0; i < kBurst; ++i) {
+        test::DiscoveryReplyFields fields;
+        fields.mac = {
+            0x00, 0x1a, 0x2b, static_cast<std::uint8_t>(i >> 8), static_cast<std::uint8_t>(i),
+            0x01};
+        fields.setupFlagB = static_cast<std::uint8_t>(i % 3);
+        cameras.broadcast(test::discoveryReply(fields), kAdminPort);
+    }
+}
+
+int fail(QProcess& finder, const char* reason) {
+    std::fprintf(stderr, "%s\n", reason);
+    if (isRunning(finder)) {
+        finder.kill();
+        finder.waitForFinished();
+    } else {
+        std::fprintf(stderr, "the finder stopped with exit code %d: %s\n", finder.exitCode(),
+                     finder.readAllStandardError().constData());
+    }
+    return 1;
+}
 
 } // namespace
 
@@ -26,32 +76,27 @@ int main() {
         return 1;
     }
     test::UdpPeer cameras(kAdminPort);
+    if (!cameras.bound()) {
+        std::fprintf(stderr, "cannot bind the admin port\n");
+        return 1;
+    }
     QProcess finder;
     finder.start(QStringLiteral(VISTREL_FINDER_PATH),
                  {QStringLiteral("--list"), QStringLiteral("--json"), QStringLiteral("--wait"),
                   QStringLiteral("3")});
-    if (!cameras.bound() || !finder.waitForStarted(5000)) {
-        std::fprintf(stderr, "cannot start the finder or bind the admin port\n");
+    if (!finder.waitForStarted(kStartLimitMs)) {
+        std::fprintf(stderr, "cannot start the finder: %s\n",
+                     finder.errorString().toLocal8Bit().constData());
         return 1;
     }
-    const std::vector<std::uint8_t> discovery(RequestTemplates().DiscoveryRequest.begin(),
-                                              RequestTemplates().DiscoveryRequest.end());
-    std::optional<std::vector<std::uint8_t>> request;
-    while ((request = cameras.receive(5000)) && *request != discovery) {
+    if (!receiveDiscoveryRequest(cameras, finder)) {
+        return fail(finder, "no discovery request from the finder");
     }
-    if (!request) {
-        std::fprintf(stderr, "no discovery request from the finder\n");
-        return 1;
+    sendBurst(cameras);
+    if (!finder.waitForFinished(15000) || finder.exitStatus() != QProcess::NormalExit ||
+        finder.exitCode() != 0) {
+        return fail(finder, "the finder did not finish its listing");
     }
-    for (int i = 0; i < kBurst; ++i) {
-        test::DiscoveryReplyFields fields;
-        fields.mac = {
-            0x00, 0x1a, 0x2b, static_cast<std::uint8_t>(i >> 8), static_cast<std::uint8_t>(i),
-            0x01};
-        fields.setupFlagB = static_cast<std::uint8_t>(i % 3);
-        cameras.broadcast(test::discoveryReply(fields), kAdminPort);
-    }
-    finder.waitForFinished(15000);
     const auto listed = QJsonDocument::fromJson(finder.readAllStandardOutput()).array().size();
     std::printf("burst of %d replies: %lld cameras listed\n", kBurst,
                 static_cast<long long>(listed));
