@@ -22,7 +22,7 @@ public:
     // receiveBuffer > 0 keeps the socket's receive buffer that small, as for a client on a slow
     // link.
     TcpClient(const char* ip, std::uint16_t port, int receiveBuffer = 0)
-        : fd_(socket(AF_INET, SOCK_STREAM, 0)) {
+        : fd_(socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
         if (receiveBuffer > 0) {
             setsockopt(fd_, SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
         }

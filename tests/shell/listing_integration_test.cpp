@@ -10,7 +10,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <algorithm>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
 
 namespace vistrel {
 namespace {
@@ -23,6 +28,23 @@ QProcess* startFinder(QProcess& finder, const QStringList& arguments) {
 bool isDiscoveryRequest(const std::vector<std::uint8_t>& datagram) {
     return datagram ==
            std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x04, 0xFF, 0xFB};
+}
+
+// What the open file descriptors of a process point to, as /proc shows them.
+std::vector<std::string> openFilesOf(qint64 pid) {
+    std::vector<std::string> targets;
+    std::error_code error;
+    const auto directory = std::filesystem::path("/proc") / std::to_string(pid) / "fd";
+    for (const auto& entry : std::filesystem::directory_iterator(directory, error)) {
+        targets.push_back(std::filesystem::read_symlink(entry.path(), error).string());
+    }
+    return targets;
+}
+
+std::string socketFileOf(int descriptor) {
+    struct stat status {};
+    fstat(descriptor, &status);
+    return "socket:[" + std::to_string(status.st_ino) + "]";
 }
 
 TEST(ListingIntegration, PrintsTheCameraThatAnsweredTheBroadcast) {
@@ -57,6 +79,21 @@ TEST(ListingIntegration, PrintsTheCameraThatAnsweredTheBroadcast) {
     EXPECT_EQ(listed.value(QStringLiteral("state")).toInt(), 1);
     EXPECT_EQ(listed.value(QStringLiteral("view")).toInt(), 1);
     EXPECT_FALSE(listed.value(QStringLiteral("model")).toString().isEmpty());
+}
+
+TEST(ListingIntegration, TheFinderDoesNotInheritTheStandInCameraSocket) {
+    VISTREL_REQUIRE_PRIVATE_NETWORK();
+    test::UdpPeer camera(kAdminPort);
+    ASSERT_TRUE(camera.bound());
+
+    QProcess finder;
+    ASSERT_TRUE(startFinder(
+        finder, {QStringLiteral("--list"), QStringLiteral("--wait"), QStringLiteral("1")}));
+    const std::vector<std::string> finderFiles = openFilesOf(finder.processId());
+    ASSERT_FALSE(finderFiles.empty()) << "the finder's descriptors cannot be read";
+    EXPECT_EQ(std::count(finderFiles.begin(), finderFiles.end(), socketFileOf(camera.descriptor())),
+              0);
+    EXPECT_TRUE(finder.waitForFinished(10000));
 }
 
 TEST(ListingIntegration, EmptyListWhenNoCameraAnswers) {

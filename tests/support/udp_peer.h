@@ -14,9 +14,10 @@ namespace vistrel::test {
 
 class UdpPeer {
 public:
-    // Binds 0.0.0.0:port; shareAddress lets the finder bind the same port beside it.
+    // Binds 0.0.0.0:port; shareAddress lets the finder bind the same port beside it. The
+    // socket closes on exec, so that a finder or camsim started beside it does not hold it.
     explicit UdpPeer(std::uint16_t port, bool shareAddress = true)
-        : fd_(socket(AF_INET, SOCK_DGRAM, 0)) {
+        : fd_(socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0)) {
         const int on = 1;
         if (shareAddress) {
             setsockopt(fd_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
@@ -33,6 +34,7 @@ public:
     UdpPeer& operator=(const UdpPeer&) = delete;
 
     bool bound() const { return bound_; }
+    int descriptor() const { return fd_; }
 
     // The next datagram, or nullopt after timeoutMs without one.
     std::optional<std::vector<std::uint8_t>> receive(int timeoutMs) {
