@@ -1,4 +1,4 @@
-#include "camhttp/base64.h"
+#include "base/base64.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "camhttp/md5.h"
+#include "base/md5.h"
 
 #include <cstdint>
 #include <gtest/gtest.h>
