@@ -1,6 +1,6 @@
 #include "camhttp/form_login.h"
 
-#include "shell/window_style.h"
+#include "ui/window_style.h"
 
 #include <QLabel>
 

@@ -3,7 +3,7 @@
 // the set-up wizard. For now OK and Cancel only close the dialog and report which was pressed;
 // the password check and what follows it come with the login handling.
 
-#include "shell/tnt_widgets.h"
+#include "ui/tnt_widgets.h"
 
 #include <QDialog>
 #include <QLineEdit>

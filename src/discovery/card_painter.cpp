@@ -1,7 +1,7 @@
 #include "discovery/card_painter.h"
 
 #include "discovery/card_geometry.h"
-#include "shell/camera_text.h"
+#include "ui/camera_text.h"
 
 #include <QBitmap>
 #include <QDir>

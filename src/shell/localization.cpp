@@ -1,8 +1,8 @@
 #include "shell/localization.h"
 
-#include "shell/data_files.h"
 #include "shell/language_file.h"
 #include "shell/language_position.h"
+#include "ui/data_files.h"
 
 #include <QFile>
 

@@ -4,15 +4,15 @@
 #include "camhttp/form_preview.h"
 #include "discovery/card_highlight.h"
 #include "probe/system_check.h"
-#include "shell/camera_text.h"
-#include "shell/data_files.h"
 #include "shell/localization.h"
 #include "shell/message_windows/form_finish.h"
 #include "shell/message_windows/form_waiting.h"
 #include "shell/message_windows/message_box_wchar.h"
 #include "shell/message_windows/message_dialog_wchar.h"
 #include "shell/message_windows/message_windows.h"
-#include "shell/window_shape.h"
+#include "ui/camera_text.h"
+#include "ui/data_files.h"
+#include "ui/window_shape.h"
 #include "wizard/form_wizard.h"
 
 #include <QCloseEvent>

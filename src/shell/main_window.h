@@ -13,7 +13,7 @@
 #include "shell/admin_endpoint.h"
 #include "shell/language_state.h"
 #include "shell/message_windows/setup_hand_over.h"
-#include "shell/picture_button.h"
+#include "ui/picture_button.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "shell/language_position.h"
 #include "shell/language_state.h"
 #include "shell/localization.h"
-#include "shell/tnt_widgets.h"
+#include "ui/tnt_widgets.h"
 
 #include <QDir>
 #include <QFile>

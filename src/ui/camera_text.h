@@ -3,7 +3,6 @@
 // happens here, at the boundary, and nowhere else.
 
 #include <QString>
-
 #include <string>
 
 namespace vistrel {

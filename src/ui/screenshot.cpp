@@ -1,4 +1,4 @@
-#include "shell/screenshot.h"
+#include "ui/screenshot.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "shell/picture_button.h"
+#include "ui/picture_button.h"
 
-#include "shell/data_files.h"
+#include "ui/data_files.h"
 
 #include <QMouseEvent>
 

@@ -1,4 +1,4 @@
-#include "shell/window_shape.h"
+#include "ui/window_shape.h"
 
 #include <QPainterPath>
 

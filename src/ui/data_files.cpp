@@ -1,4 +1,4 @@
-#include "shell/data_files.h"
+#include "ui/data_files.h"
 
 #include <QDir>
 #include <QFileInfo>

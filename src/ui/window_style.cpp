@@ -1,6 +1,6 @@
-#include "shell/window_style.h"
+#include "ui/window_style.h"
 
-#include "shell/data_files.h"
+#include "ui/data_files.h"
 
 #include <QPalette>
 #include <QScreen>
