@@ -6,12 +6,12 @@
 #include "discovery/camera_discovery.h"
 #include "discovery/camera_list.h"
 #include "discovery/search_cycle.h"
+#include "localization/windows/language_state.h"
 #include "protocol/camera_records.h"
 #include "protocol/reply_dispatcher.h"
 #include "protocol/request_templates.h"
 #include "protocol/settings_records.h"
 #include "shell/admin_endpoint.h"
-#include "shell/language_state.h"
 #include "shell/message_windows/setup_hand_over.h"
 #include "ui/picture_button.h"
 

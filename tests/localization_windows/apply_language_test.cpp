@@ -1,8 +1,8 @@
 // Re-texting the windows from the language file when a language is picked.
 
-#include "shell/language_position.h"
-#include "shell/language_state.h"
-#include "shell/localization.h"
+#include "localization/language_position.h"
+#include "localization/windows/language_state.h"
+#include "localization/windows/localization.h"
 #include "ui/tnt_widgets.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "shell/localization.h"
+#include "localization/windows/localization.h"
 
-#include "shell/language_file.h"
-#include "shell/language_position.h"
+#include "localization/language_file.h"
+#include "localization/language_position.h"
 #include "ui/data_files.h"
 
 #include <QFile>

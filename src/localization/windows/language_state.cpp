@@ -1,6 +1,6 @@
-#include "shell/language_state.h"
+#include "localization/windows/language_state.h"
 
-#include "shell/localization.h"
+#include "localization/windows/localization.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "shell/language_text_encoding.h"
+#include "localization/language_text_encoding.h"
 
 #include <algorithm>
 #include <initializer_list>

@@ -1,6 +1,6 @@
-#include "shell/language_file.h"
+#include "localization/language_file.h"
 
-#include "shell/language_text_encoding.h"
+#include "localization/language_text_encoding.h"
 
 #include <fstream>
 #include <iterator>
