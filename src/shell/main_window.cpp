@@ -1,7 +1,7 @@
 #include "shell/main_window.h"
 
-#include "camhttp/form_login.h"
-#include "camhttp/form_preview.h"
+#include "camhttp/windows/form_login.h"
+#include "camhttp/windows/form_preview.h"
 #include "discovery/card_highlight.h"
 #include "localization/windows/localization.h"
 #include "probe/system_check.h"

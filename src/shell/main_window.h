@@ -2,10 +2,10 @@
 // TMainForm: the finder's borderless, skinned main window. It owns the UDP endpoint, the camera
 // records, the camera list with its drawn cards, the one-second timer and the tray icon.
 
-#include "discovery/camera_card_list.h"
 #include "discovery/camera_discovery.h"
 #include "discovery/camera_list.h"
 #include "discovery/search_cycle.h"
+#include "discovery/views/camera_card_list.h"
 #include "localization/windows/language_state.h"
 #include "protocol/camera_records.h"
 #include "protocol/reply_dispatcher.h"

@@ -2,7 +2,7 @@
 // The preview window: the camera's live picture beside the main window. The picture stream,
 // its worker and pan/tilt come with the preview handling; the window shows what it is given.
 
-#include "camhttp/preview_paint_box.h"
+#include "camhttp/windows/preview_paint_box.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "camhttp/form_login.h"
+#include "camhttp/windows/form_login.h"
 
 #include "ui/window_style.h"
 

@@ -1,4 +1,4 @@
-#include "camhttp/preview_paint_box.h"
+#include "camhttp/windows/preview_paint_box.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "camhttp/form_preview.h"
+#include "camhttp/windows/form_preview.h"
 
 namespace vistrel {
 

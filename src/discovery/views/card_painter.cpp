@@ -1,4 +1,4 @@
-#include "discovery/card_painter.h"
+#include "discovery/views/card_painter.h"
 
 #include "discovery/card_geometry.h"
 #include "ui/camera_text.h"

@@ -1,4 +1,4 @@
-#include "discovery/camera_card_list.h"
+#include "discovery/views/camera_card_list.h"
 
 #include "discovery/card_geometry.h"
 

@@ -5,7 +5,7 @@
 // list's own selection handling, as the main window's list hook needs them.
 
 #include "discovery/camera_list.h"
-#include "discovery/card_painter.h"
+#include "discovery/views/card_painter.h"
 
 #include <QAbstractScrollArea>
 #include <functional>
