@@ -1,7 +1,7 @@
 #pragma once
 // Tests that open sockets run only inside the private network namespace of scripts/netns.
 
-#include "probe/private_network.h"
+#include "netns/private_network.h"
 
 namespace vistrel::test {
 
