@@ -222,10 +222,6 @@ void TMainForm::Image_Search_CameraClick() {
     search_.Image_Search_CameraClick();
 }
 
-void TMainForm::RestartSearch() {
-    search_.RestartSearch();
-}
-
 bool TMainForm::Quick_press(int key, Qt::KeyboardModifiers modifiers) {
     if (!(modifiers & Qt::AltModifier)) {
         return false;

@@ -50,14 +50,11 @@ public:
     // language preselected from the system (applied by the first timer tick).
     void Form_OnCreate();
 
-    // Message windows, the only way messages reach the user.
-    MessageWindows& messages() { return *messages_; }
     LanguageState& language() { return language_; }
     void TntComboBox_LangChange();
 
     // The search cycle.
     void Image_Search_CameraClick();
-    void RestartSearch();
     // Key-down of the camera list: Alt+C searches, Alt+S opens the selected camera's settings.
     bool Quick_press(int key, Qt::KeyboardModifiers modifiers);
 
@@ -75,12 +72,10 @@ public:
     CameraCardList& ListBox_IPCAM() { return *ListBox_IPCAM_; }
     SearchCycle& searchCycle() { return search_; }
     QTimer& GetDhcp_Timer() { return GetDhcp_Timer_; }
-    AdminEndpoint& IdUDPServer() { return IdUDPServer_; }
     // The endpoint's receive handler: decodes one received datagram.
     void decodeDatagram(Bytes datagram);
 
     TForm_Login& loginDialog() { return *TForm_Login_; }
-    TForm_Wizard& wizard() { return *TForm_Wizard_; }
     TMessage_Box_Wchar& messageBox() { return *TMessage_Box_Wchar_; }
 
     // SetupHandOver: what the message windows' OK buttons act on.

@@ -27,7 +27,6 @@ public:
     // set-up wizard.
     void PrepareOpening(const QString& cameraName, bool previewMode);
 
-    void setPasswordMaxLength(int length) { Password_Edit->setMaxLength(length); }
     QString CameraName() const { return UserName_Edit->text(); }
     // The typed password; it stays after the dialog closes, until the next opening.
     QString PasswordText() const { return Password_Edit->text(); }
