@@ -1,5 +1,7 @@
 # One interface target carries the language standard, warnings and sanitizer flags
 # for every library, executable and test of the project.
+option(VISTREL_GUI "Build the windows, the finder, the test camera and the benchmarks (needs Qt 6); \
+OFF builds the toolkit-free libraries and their tests alone" ON)
 option(VISTREL_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(VISTREL_FUZZ "Build the fuzz targets with libFuzzer (needs clang)" OFF)
 

@@ -32,3 +32,13 @@ build_project() {
         -DVISTREL_SANITIZE=ON >/dev/null
     cmake --build "$build_dir"
 }
+
+# The toolkit-free libraries and their tests alone, without Qt and without sanitizers, in a
+# build tree of their own; the tests run inside a private network namespace.
+build_and_test_core() {
+    core_dir="$project_root/build-core"
+    cmake -S "$project_root" -B "$core_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DVISTREL_GUI=OFF >/dev/null
+    cmake --build "$core_dir"
+    (cd "$core_dir" && "$project_root/scripts/netns" ctest --output-on-failure --timeout 120)
+}

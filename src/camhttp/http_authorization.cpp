@@ -1,7 +1,7 @@
 #include "camhttp/http_authorization.h"
 
-#include "camhttp/base64.h"
-#include "camhttp/md5.h"
+#include "base/base64.h"
+#include "base/md5.h"
 
 #include <algorithm>
 #include <chrono>

@@ -25,9 +25,6 @@ public:
 
     // Empties the list and the new-camera names and broadcasts the discovery request.
     void Image_Search_CameraClick();
-    // For when a camera may have moved. Every search forgets the highlighted card already, so
-    // this is the same search under the name the set-up steps use.
-    void RestartSearch() { Image_Search_CameraClick(); }
     // The first discovery at start-up: nothing to empty yet.
     void sendDiscovery();
 

@@ -1,5 +1,7 @@
 #include "protocol/admin_datagram.h"
 
+#include "base/byte_layout.h"
+
 #include <algorithm>
 
 namespace vistrel {

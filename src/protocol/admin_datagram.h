@@ -2,8 +2,8 @@
 // The admin datagram: one UDP datagram on port 13364 that starts with a 10-byte header
 // (target MAC, big-endian command, its one's complement as check word).
 
+#include "base/bytes.h"
 #include "protocol/address_text.h"
-#include "protocol/byte_layout.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // by 0xAC 0xED. The sender compresses and overwrites them; the receiver writes 0x78 0x9C back
 // and inflates.
 
-#include "protocol/byte_layout.h"
+#include "base/bytes.h"
 
 #include <cstddef>
 #include <cstdint>

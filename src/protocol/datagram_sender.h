@@ -2,7 +2,7 @@
 // The one way anything is sent to a camera over UDP: broadcast to port 13364, the MAC at the
 // start of the datagram selecting the camera.
 
-#include "protocol/byte_layout.h"
+#include "base/bytes.h"
 
 namespace vistrel {
 

@@ -1,6 +1,6 @@
 #include "protocol/password_digest.h"
 
-#include "camhttp/md5.h"
+#include "base/md5.h"
 #include "protocol/hex_digit.h"
 
 #include <algorithm>

@@ -1,37 +1,40 @@
 #include "protocol/reply_layouts.h"
 
+#include "base/byte_layout.h"
 #include "protocol/compressed_document.h"
 
-#include <algorithm>
+#include <tuple>
 
 namespace vistrel {
 
 DiscoveryReply decodeDiscoveryReply(Bytes datagram) {
     const auto layout = copyLayout<kDiscoveryReplySize>(datagram);
     DiscoveryReply reply;
-    std::copy_n(layout.begin(), 6, reply.mac.begin());
-    reply.name = readText(layout, 10, 32);
-    std::copy_n(layout.begin() + 42, 4, reply.ip.begin());
-    reply.vendorCode = layout[66];
-    reply.deviceClass = layout[68];
-    reply.modelNumber = layout[69];
-    reply.setupFlagA = layout[70];
-    reply.setupFlagB = layout[71];
-    reply.nameTableSelector = layout[75];
+    reply.mac = fieldOf<0, std::tuple_size_v<MacAddress>>(layout);
+    reply.name = readText(layout, kDiscoveryName, kDiscoveryNameSize);
+    reply.ip = fieldOf<kDiscoveryAddress, std::tuple_size_v<Ipv4Address>>(layout);
+    reply.vendorCode = std::get<kDiscoveryVendorCode>(layout);
+    reply.deviceClass = std::get<kDiscoveryDeviceClass>(layout);
+    reply.modelNumber = std::get<kDiscoveryModelNumber>(layout);
+    reply.setupFlagA = std::get<kDiscoverySetupFlagA>(layout);
+    reply.setupFlagB = std::get<kDiscoverySetupFlagB>(layout);
+    reply.nameTableSelector = std::get<kDiscoveryNameTableSelector>(layout);
     return reply;
 }
 
 std::uint8_t decodeStatusByte(Bytes datagram) {
-    return copyLayout<kStatusReplySize>(datagram)[10];
+    return std::get<kStatusByte>(copyLayout<kStatusReplySize>(datagram));
 }
 
 std::vector<SiteSurveyEntry> decodeSiteSurveyReply(Bytes datagram) {
     std::vector<SiteSurveyEntry> entries;
-    for (std::size_t offset = 10; offset + kSiteSurveyEntrySize <= datagram.size();
+    for (std::size_t offset = kHeaderSize; offset + kSiteSurveyEntrySize <= datagram.size();
          offset += kSiteSurveyEntrySize) {
-        const Bytes entry = datagram.subspan(offset, kSiteSurveyEntrySize);
-        entries.push_back({readText(entry, 0, 33), readText(entry, 33, 18), entry[51], entry[52],
-                           entry[53], entry[54]});
+        const auto entry = copyLayout<kSiteSurveyEntrySize>(datagram.subspan(offset));
+        entries.push_back({readText(entry, kSurveySsid, kSurveySsidSize),
+                           readText(entry, kSurveyText, kSurveyTextSize),
+                           std::get<kSurveyChannel>(entry), std::get<kSurveyNetworkType>(entry),
+                           std::get<kSurveySecurity>(entry), std::get<kSurveySignal>(entry)});
     }
     return entries;
 }

@@ -1,5 +1,7 @@
 #include "protocol/request_templates.h"
 
+#include "base/byte_layout.h"
+
 namespace vistrel {
 
 namespace {

@@ -1,5 +1,6 @@
 #include "protocol/settings_request.h"
 
+#include "base/byte_layout.h"
 #include "protocol/admin_datagram.h"
 #include "protocol/compressed_document.h"
 #include "protocol/password_digest.h"

@@ -1,7 +1,7 @@
 #include "shell/camera_listing_format.h"
 
 #include "protocol/address_text.h"
-#include "shell/camera_text.h"
+#include "ui/camera_text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -3,11 +3,11 @@
 //   vistrel-finder --screenshot FILE        the window, saved as PNG after --wait seconds
 //   vistrel-finder --list [--json]          the cameras that answer, printed after --wait seconds
 
-#include "shell/data_files.h"
 #include "shell/headless_listing.h"
 #include "shell/main_window.h"
-#include "shell/screenshot.h"
 #include "shell/single_instance.h"
+#include "ui/data_files.h"
+#include "ui/screenshot.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,18 +1,18 @@
 #include "shell/main_window.h"
 
-#include "camhttp/form_login.h"
-#include "camhttp/form_preview.h"
+#include "camhttp/windows/form_login.h"
+#include "camhttp/windows/form_preview.h"
 #include "discovery/card_highlight.h"
+#include "localization/windows/localization.h"
 #include "probe/system_check.h"
-#include "shell/camera_text.h"
-#include "shell/data_files.h"
-#include "shell/localization.h"
 #include "shell/message_windows/form_finish.h"
 #include "shell/message_windows/form_waiting.h"
 #include "shell/message_windows/message_box_wchar.h"
 #include "shell/message_windows/message_dialog_wchar.h"
 #include "shell/message_windows/message_windows.h"
-#include "shell/window_shape.h"
+#include "ui/camera_text.h"
+#include "ui/data_files.h"
+#include "ui/window_shape.h"
 #include "wizard/form_wizard.h"
 
 #include <QCloseEvent>
@@ -220,10 +220,6 @@ void TMainForm::afterListChanged() {
 
 void TMainForm::Image_Search_CameraClick() {
     search_.Image_Search_CameraClick();
-}
-
-void TMainForm::RestartSearch() {
-    search_.RestartSearch();
 }
 
 bool TMainForm::Quick_press(int key, Qt::KeyboardModifiers modifiers) {

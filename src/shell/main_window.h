@@ -2,18 +2,18 @@
 // TMainForm: the finder's borderless, skinned main window. It owns the UDP endpoint, the camera
 // records, the camera list with its drawn cards, the one-second timer and the tray icon.
 
-#include "discovery/camera_card_list.h"
 #include "discovery/camera_discovery.h"
 #include "discovery/camera_list.h"
 #include "discovery/search_cycle.h"
+#include "discovery/views/camera_card_list.h"
+#include "localization/windows/language_state.h"
 #include "protocol/camera_records.h"
 #include "protocol/reply_dispatcher.h"
 #include "protocol/request_templates.h"
 #include "protocol/settings_records.h"
 #include "shell/admin_endpoint.h"
-#include "shell/language_state.h"
 #include "shell/message_windows/setup_hand_over.h"
-#include "shell/picture_button.h"
+#include "ui/picture_button.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -50,14 +50,11 @@ public:
     // language preselected from the system (applied by the first timer tick).
     void Form_OnCreate();
 
-    // Message windows, the only way messages reach the user.
-    MessageWindows& messages() { return *messages_; }
     LanguageState& language() { return language_; }
     void TntComboBox_LangChange();
 
     // The search cycle.
     void Image_Search_CameraClick();
-    void RestartSearch();
     // Key-down of the camera list: Alt+C searches, Alt+S opens the selected camera's settings.
     bool Quick_press(int key, Qt::KeyboardModifiers modifiers);
 
@@ -75,12 +72,10 @@ public:
     CameraCardList& ListBox_IPCAM() { return *ListBox_IPCAM_; }
     SearchCycle& searchCycle() { return search_; }
     QTimer& GetDhcp_Timer() { return GetDhcp_Timer_; }
-    AdminEndpoint& IdUDPServer() { return IdUDPServer_; }
     // The endpoint's receive handler: decodes one received datagram.
     void decodeDatagram(Bytes datagram);
 
     TForm_Login& loginDialog() { return *TForm_Login_; }
-    TForm_Wizard& wizard() { return *TForm_Wizard_; }
     TMessage_Box_Wchar& messageBox() { return *TMessage_Box_Wchar_; }
 
     // SetupHandOver: what the message windows' OK buttons act on.

@@ -1,7 +1,7 @@
 #include "wizard/form_wizard.h"
 
-#include "shell/camera_text.h"
-#include "shell/data_files.h"
+#include "ui/camera_text.h"
+#include "ui/data_files.h"
 #include "wizard/wizard_page_kit.h"
 #include "wizard/wizard_pages.h"
 

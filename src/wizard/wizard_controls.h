@@ -3,7 +3,7 @@
 // The widgets belong to their pages; every one also carries its component name as object name.
 // Address groups list IP address, subnet mask, gateway and DNS server in this order.
 
-#include "shell/tnt_widgets.h"
+#include "ui/tnt_widgets.h"
 
 #include <array>
 

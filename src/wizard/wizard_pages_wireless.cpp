@@ -1,6 +1,6 @@
 // Pages 6, 7, 8 and 11: the wireless network choice, WPS, and the test over the wireless link.
 
-#include "shell/data_files.h"
+#include "ui/data_files.h"
 #include "wizard/wizard_page_kit.h"
 #include "wizard/wizard_pages.h"
 

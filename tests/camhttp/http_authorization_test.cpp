@@ -1,6 +1,6 @@
-#include "camhttp/base64.h"
+#include "base/base64.h"
+#include "base/md5.h"
 #include "camhttp/http_authorization.h"
-#include "camhttp/md5.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
-#include "camhttp/form_login.h"
-#include "camhttp/form_preview.h"
+#include "camhttp/windows/form_login.h"
+#include "camhttp/windows/form_preview.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -2,6 +2,7 @@
 // sockets in the private network namespace: the finder's listing, its settings writes, its
 // snapshot exchange, and input that no camera should take.
 
+#include "base/byte_layout.h"
 #include "camhttp/http_authorization.h"
 #include "camhttp/http_challenge.h"
 #include "protocol/compressed_document.h"

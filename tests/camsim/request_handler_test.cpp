@@ -1,6 +1,7 @@
 // Requests as the finder builds them, through the cameras' request handling: what is applied
 // shows in the next replies; what is malformed or unproven changes nothing.
 
+#include "base/byte_layout.h"
 #include "camera_fixtures.h"
 #include "camsim/request_handler.h"
 #include "protocol/compressed_document.h"

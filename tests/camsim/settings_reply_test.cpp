@@ -1,5 +1,6 @@
 // Settings replies in the three variants, against layouts written out by hand.
 
+#include "base/byte_layout.h"
 #include "camera_fixtures.h"
 #include "camsim/settings_reply.h"
 #include "protocol/compressed_document.h"

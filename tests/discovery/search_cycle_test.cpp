@@ -23,11 +23,8 @@ struct Search : ::testing::Test {
     RequestTemplates templates;
     int emptied = 0;
     int focused = 0;
-    SearchCycle search{list,
-                       discovery,
-                       sender,
-                       templates,
-                       {[this] { ++emptied; }, [this] { ++focused; }}};
+    SearchCycle search{
+        list, discovery, sender, templates, {[this] { ++emptied; }, [this] { ++focused; }}};
 
     void addCamera(const std::string& mac, int state) {
         list.addAndOrder({{mac, "10.  0.  0.  1", "cam " + mac, "Model", std::to_string(state)}});

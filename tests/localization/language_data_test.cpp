@@ -1,8 +1,8 @@
 // The language file shipped in data/: its directory of languages, the texts of every key the
 // program reads, and the same keys in all 23 language sections.
 
-#include "shell/language_file.h"
-#include "shell/language_position.h"
+#include "localization/language_file.h"
+#include "localization/language_position.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "shell/language_file.h"
+#include "localization/language_file.h"
 
 #include <chrono>
 #include <cstdint>

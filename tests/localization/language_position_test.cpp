@@ -1,4 +1,4 @@
-#include "shell/language_position.h"
+#include "localization/language_position.h"
 
 #include <gtest/gtest.h>
 #include <string>

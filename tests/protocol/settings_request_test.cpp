@@ -1,4 +1,4 @@
-#include "protocol/byte_layout.h"
+#include "base/byte_layout.h"
 #include "protocol/compressed_document.h"
 #include "protocol/settings_request.h"
 

@@ -1,6 +1,6 @@
 // The main window on the offscreen platform, with its requests recorded instead of sent.
 
-#include "camhttp/form_login.h"
+#include "camhttp/windows/form_login.h"
 #include "shell/main_window.h"
 #include "shell/message_windows/message_box_wchar.h"
 #include "support/datagram_fixtures.h"

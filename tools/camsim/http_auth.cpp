@@ -1,7 +1,7 @@
 #include "camsim/http_auth.h"
 
-#include "camhttp/base64.h"
-#include "camhttp/md5.h"
+#include "base/base64.h"
+#include "base/md5.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -7,7 +7,7 @@
 #include "camsim/quick_camera.h"
 #include "camsim/scenario_checks.h"
 #include "camsim/scenario_reader.h"
-#include "probe/private_network.h"
+#include "netns/private_network.h"
 
 #include <QCommandLineParser>
 #include <QFile>

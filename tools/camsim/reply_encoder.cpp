@@ -1,6 +1,6 @@
 #include "camsim/reply_encoder.h"
 
-#include "protocol/byte_layout.h"
+#include "base/byte_layout.h"
 #include "protocol/reply_layouts.h"
 
 #include <algorithm>
@@ -9,30 +9,11 @@ namespace vistrel::camsim {
 
 namespace {
 
-constexpr std::size_t kDiscoveryName = 10;
-constexpr std::size_t kDiscoveryNameSize = 32;
-constexpr std::size_t kDiscoveryAddress = 42;
-constexpr std::size_t kDiscoveryVendorCode = 66;
-constexpr std::size_t kDiscoveryDeviceClass = 68;
-constexpr std::size_t kDiscoveryModelNumber = 69;
-constexpr std::size_t kDiscoverySetupFlagA = 70;
-constexpr std::size_t kDiscoverySetupFlagB = 71;
-constexpr std::size_t kDiscoveryNameTableSelector = 75;
-
-constexpr std::size_t kSurveySsidSize = 33;
-constexpr std::size_t kSurveyText = 33;
-constexpr std::size_t kSurveyTextSize = 18;
-constexpr std::size_t kSurveyChannel = 51;
-constexpr std::size_t kSurveyNetworkType = 52;
-constexpr std::size_t kSurveySecurity = 53;
-constexpr std::size_t kSurveySignal = 54;
-constexpr std::uint8_t kAdHocNetwork = 1;
-
 void writeSurveyEntry(MutableBytes entry, const SurveyedNetwork& network) {
-    writeText(entry, 0, kSurveySsidSize, network.ssid);
+    writeText(entry, kSurveySsid, kSurveySsidSize, network.ssid);
     writeText(entry, kSurveyText, kSurveyTextSize, network.bssid);
     entry[kSurveyChannel] = network.channel;
-    entry[kSurveyNetworkType] = network.adHoc ? kAdHocNetwork : 0;
+    entry[kSurveyNetworkType] = network.adHoc ? kAdHocNetworkType : 0;
     entry[kSurveySecurity] = network.security;
     entry[kSurveySignal] = network.signal;
 }
@@ -67,7 +48,7 @@ std::vector<std::uint8_t> encodeDiscoveryReply(const CameraState& camera) {
 std::vector<std::uint8_t> encodeStatusReply(const MacAddress& mac, ReplyCode code,
                                             std::uint8_t status) {
     auto reply = makeReply(mac, code, kStatusReplySize);
-    reply[10] = status;
+    reply[kStatusByte] = status;
     return reply;
 }
 

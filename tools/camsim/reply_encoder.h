@@ -18,16 +18,16 @@ inline constexpr std::uint8_t kReplyMarker = 0x01;
 // one's complement of bytes 6 and 7 as the check word.
 std::vector<std::uint8_t> makeReply(const MacAddress& mac, ReplyCode code, std::size_t length);
 
-// 76 bytes: name at 10, address at 42, vendor code 66, device class 68, model number 69,
-// set-up flags 70 and 71, name-table selector 75.
+// The discovery reply: the camera's name, address, vendor code, device class, model number,
+// set-up flags and name-table selector at the offsets of protocol/reply_layouts.h.
 std::vector<std::uint8_t> encodeDiscoveryReply(const CameraState& camera);
 
 // 11 bytes: the header and the status byte.
 std::vector<std::uint8_t> encodeStatusReply(const MacAddress& mac, ReplyCode code,
                                             std::uint8_t status);
 
-// The header and one 55-byte entry per network: SSID 0 (33), text 33 (18), channel 51,
-// network type 52 (1 = ad hoc), security code 53, signal 54.
+// The header and one entry per network: SSID, text (the BSSID), channel, network type,
+// security code and signal at the offsets of protocol/reply_layouts.h.
 std::vector<std::uint8_t> encodeSiteSurveyReply(const MacAddress& mac,
                                                 const std::vector<SurveyedNetwork>& networks);
 

@@ -3,9 +3,9 @@
 // hands it to the camera its MAC addresses (discovery to every camera), and collects the
 // verdict and the replies for the log and the socket.
 
+#include "base/byte_layout.h"
 #include "camsim/camera_state.h"
 #include "camsim/event_log.h"
-#include "protocol/byte_layout.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "camsim/settings_reply.h"
 
+#include "base/byte_layout.h"
 #include "camsim/reply_encoder.h"
 #include "camsim/settings_document.h"
-#include "protocol/byte_layout.h"
 #include "protocol/compressed_document.h"
 #include "protocol/reply_layouts.h"
 

@@ -2,11 +2,11 @@
 // Decoding and checking the two settings writes: the compressed XML document (command 0x0022)
 // and the short or long fixed-layout record (command 0x0003).
 
+#include "base/byte_layout.h"
 #include "camsim/camera_state.h"
 #include "camsim/checked.h"
 #include "camsim/json_text.h"
 #include "camsim/settings_change.h"
-#include "protocol/byte_layout.h"
 #include "protocol/settings_records.h"
 
 #include <cstddef>

@@ -2,9 +2,9 @@
 // The 301-byte wireless record: the finder's wireless write (command 0x0023) and the camera's
 // wireless-record reply (code 0x09) share its layout.
 
+#include "base/byte_layout.h"
 #include "camsim/camera_state.h"
 #include "camsim/checked.h"
-#include "protocol/byte_layout.h"
 
 #include <cstdint>
 #include <string>

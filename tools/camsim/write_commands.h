@@ -3,9 +3,9 @@
 // writes (0x0022 XML, 0x0003 fixed layout), the wireless write (0x0023), the set-up mark
 // (0x0027) and the WPS start (0x0029). A refused write changes nothing.
 
+#include "base/byte_layout.h"
 #include "camsim/camera_state.h"
 #include "camsim/command_result.h"
-#include "protocol/byte_layout.h"
 
 namespace vistrel::camsim {
 

@@ -1,6 +1,6 @@
 #include "shell/message_windows/form_finish.h"
 
-#include "shell/window_style.h"
+#include "ui/window_style.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -4,7 +4,7 @@
 
 #include "shell/message_windows/clickable_label.h"
 #include "shell/message_windows/setup_hand_over.h"
-#include "shell/tnt_widgets.h"
+#include "ui/tnt_widgets.h"
 
 #include <QDialog>
 #include <functional>

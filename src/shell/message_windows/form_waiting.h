@@ -2,7 +2,7 @@
 // The waiting window: a frameless "Searching..." note that the wizard shows, not modally, while
 // a camera looks for wireless networks. It has no operations of its own.
 
-#include "shell/tnt_widgets.h"
+#include "ui/tnt_widgets.h"
 
 #include <QWidget>
 

@@ -3,7 +3,7 @@
 // every message; its OK also carries the hand-over after the set-up wizard.
 
 #include "shell/message_windows/setup_hand_over.h"
-#include "shell/tnt_widgets.h"
+#include "ui/tnt_widgets.h"
 
 #include <QDialog>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "shell/message_windows/message_dialog_wchar.h"
 
-#include "shell/window_style.h"
+#include "ui/window_style.h"
 
 namespace vistrel {
 

@@ -3,7 +3,7 @@
 // asker which one was pressed.
 
 #include "shell/message_windows/setup_hand_over.h"
-#include "shell/tnt_widgets.h"
+#include "ui/tnt_widgets.h"
 
 #include <QDialog>
 #include <QLabel>
