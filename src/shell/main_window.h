@@ -124,7 +124,7 @@ private:
     TDeviceItem TDeviceItem_;
     ShortSettingsRecord shortRecord_{};
     LongSettingsRecord longRecord_{};
-    _WLANINFO WLANINFO_;
+    WlanInfo WLANINFO_;
     RequestTemplates templates_;
 
     AdminEndpoint IdUDPServer_;
