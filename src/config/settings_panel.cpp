@@ -205,4 +205,10 @@ void SettingsPanel::emptyPasswordFields() {
     STATIC_SETTING_CONFIRMPASSWORD_EDIT.text.clear();
 }
 
+void SettingsPanel::Image_Lan_Settings_CancelClick(bool rowSelected) {
+    emptyPasswordFields();
+    returnToListMode(rowSelected);
+    TabSheet_Setting.activePage = kLanPage;
+}
+
 } // namespace vistrel

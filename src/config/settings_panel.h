@@ -117,6 +117,10 @@ struct SettingsPanel {
     void setKeyControlsVisible(KeyKind kind, bool visible);
 
     void emptyPasswordFields();
+
+    // Cancel: the new passwords are dropped, the LAN tab comes to the front and the panel
+    // returns to list mode; the caller gives the camera list the focus. Nothing is sent.
+    void Image_Lan_Settings_CancelClick(bool rowSelected);
 };
 
 } // namespace vistrel

@@ -62,6 +62,24 @@ TEST(SettingsPanel, ModesSwapTheCommandImages) {
     EXPECT_FALSE(panel.Image_Config.visible);
 }
 
+TEST(SettingsPanel, CancelDropsTheNewPasswordsOnly) {
+    SettingsPanel panel;
+    panel.enterSettingsMode();
+    panel.TabSheet_Setting.activePage = kSecurityPage;
+    panel.STATIC_SETTING_CAMERANAME_EDIT.text = "Porch";
+    panel.STATIC_SETTING_NEWPASSWORD_EDIT.text = "abcd";
+    panel.STATIC_SETTING_CONFIRMPASSWORD_EDIT.text = "abcd";
+    panel.MEMO_SETTING_IP1_EDIT.text = "10";
+    panel.Image_Lan_Settings_CancelClick(true);
+    EXPECT_EQ(panel.STATIC_SETTING_NEWPASSWORD_EDIT.text, "");
+    EXPECT_EQ(panel.STATIC_SETTING_CONFIRMPASSWORD_EDIT.text, "");
+    EXPECT_EQ(panel.STATIC_SETTING_CAMERANAME_EDIT.text, "Porch");
+    EXPECT_EQ(panel.MEMO_SETTING_IP1_EDIT.text, "10");
+    EXPECT_EQ(panel.TabSheet_Setting.activePage, kLanPage);
+    EXPECT_FALSE(panel.Image_Lan_Settings_Cancel.visible);
+    EXPECT_TRUE(panel.Image_Browser.visible);
+}
+
 TEST(SettingsPanel, OctetFieldsFollowTabOrderIntoTheWebPort) {
     EXPECT_EQ(SettingsPanel::nextOctetFieldName("MEMO_SETTING_IP1_EDIT"), "MEMO_SETTING_IP2_EDIT");
     EXPECT_EQ(SettingsPanel::nextOctetFieldName("MEMO_SETTING_IP4_EDIT"),
