@@ -11,10 +11,9 @@ template <typename Control> using Member = Control SettingsPanel::*;
 template <typename Control> using NamedMember = std::pair<std::string_view, Member<Control>>;
 
 // Each entry names its member once, so names and members cannot drift apart.
-#define VISTREL_CONTROL(name)                                                                      \
-    NamedMember<decltype(SettingsPanel::name)> {                                                   \
-#name, &SettingsPanel::name                                                                \
-    }
+// clang-format off
+#define VISTREL_CONTROL(name) NamedMember<decltype(SettingsPanel::name)>(#name, &SettingsPanel::name)
+// clang-format on
 
 constexpr std::array kOctetFields{
     VISTREL_CONTROL(MEMO_SETTING_IP1_EDIT),      VISTREL_CONTROL(MEMO_SETTING_IP2_EDIT),

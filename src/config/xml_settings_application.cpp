@@ -31,34 +31,62 @@ std::string paddedAddressOf(std::string_view text) {
     return formatIpText(address);
 }
 
-// False when a numeric element's text is not a decimal number: the rest is abandoned.
-bool applyOuterElement(CameraConfiguration& config, const SettingsElement& element) {
-    TDeviceItem& camera = config.camera;
-    const std::string& name = element.name;
-    const std::string& text = element.text;
-    if (name == "DHCP") {
-        camera.dhcpFlag = text == "1" ? 1 : 0;
-    } else if (name == "ip") {
-        camera.ipText = paddedAddressOf(text);
-    } else if (name == "netmask") {
-        camera.netmaskText = paddedAddressOf(text);
-    } else if (name == "gateway") {
-        camera.gatewayText = paddedAddressOf(text);
-    } else if (name == "dns1") {
-        camera.dnsText = paddedAddressOf(text);
-    } else if (name == "webPort") {
-        const auto port = decimalInteger(text);
-        if (!port) {
-            return false;
+// Each element applies its text; a handler gives false when a numeric element's text is not a
+// decimal number, which abandons the rest of the reply. Elements of other names are skipped.
+using ElementHandler = bool (*)(CameraConfiguration&, const std::string&);
+using NamedHandler = std::pair<std::string_view, ElementHandler>;
+
+bool applyDhcp(CameraConfiguration& config, const std::string& text) {
+    config.camera.dhcpFlag = text == "1" ? 1 : 0;
+    return true;
+}
+
+template <std::string TDeviceItem::*Field>
+bool applyAddress(CameraConfiguration& config, const std::string& text) {
+    config.camera.*Field = paddedAddressOf(text);
+    return true;
+}
+
+template <std::string TDeviceItem::*Field>
+bool applyText(CameraConfiguration& config, const std::string& text) {
+    config.camera.*Field = text;
+    return true;
+}
+
+bool applyWebPort(CameraConfiguration& config, const std::string& text) {
+    const auto port = decimalInteger(text);
+    if (port) {
+        config.camera.webPort = static_cast<std::uint16_t>(*port); // its low 16 bits
+    }
+    return port.has_value();
+}
+
+// Only the scrambled form is kept, with the camera it came from.
+bool applyUserPassword(CameraConfiguration& config, const std::string& text) {
+    config.credentials.scrambledPassword = scramblePassword(text);
+    config.credentials.scrambledPasswordSourceMac = config.camera.macText;
+    return true;
+}
+
+constexpr NamedHandler kOuterElements[] = {
+    {"DHCP", applyDhcp},
+    {"ip", applyAddress<&TDeviceItem::ipText>},
+    {"netmask", applyAddress<&TDeviceItem::netmaskText>},
+    {"gateway", applyAddress<&TDeviceItem::gatewayText>},
+    {"dns1", applyAddress<&TDeviceItem::dnsText>},
+    {"webPort", applyWebPort},
+    {"cameraName", applyText<&TDeviceItem::cameraName>},
+    {"userName", applyText<&TDeviceItem::userName>},
+    {"userPassword", applyUserPassword},
+};
+
+template <std::size_t N>
+bool applyNamed(const NamedHandler (&handlers)[N], CameraConfiguration& config,
+                const SettingsElement& element) {
+    for (const auto& [name, handler] : handlers) {
+        if (name == element.name) {
+            return handler(config, element.text); // names compare case-sensitively
         }
-        camera.webPort = static_cast<std::uint16_t>(*port); // its low 16 bits
-    } else if (name == "cameraName") {
-        camera.cameraName = text;
-    } else if (name == "userName") {
-        camera.userName = text;
-    } else if (name == "userPassword") {
-        config.credentials.scrambledPassword = scramblePassword(text);
-        config.credentials.scrambledPasswordSourceMac = camera.macText;
     }
     return true;
 }
@@ -97,9 +125,7 @@ std::optional<int> securityIndexOf(int auth) {
     }
 }
 
-// Each element of the wireless group; false when a numeric element's text is not a decimal
-// number. Numbers that select no item leave their list as it is.
-using WirelessElementHandler = bool (*)(CameraConfiguration&, const std::string&);
+// The wireless group. Numbers that select no item leave their list as it is.
 
 bool applySsid(CameraConfiguration& config, const std::string& text) {
     if (text == "0") {
@@ -185,7 +211,7 @@ bool applyWepKeySize(CameraConfiguration& config, const std::string& text) {
     return size.has_value();
 }
 
-constexpr std::pair<std::string_view, WirelessElementHandler> kWirelessElements[] = {
+constexpr NamedHandler kWirelessElements[] = {
     {"ssid", applySsid},
     {"channel", applyChannel},
     {"auth", applyAuth},
@@ -201,12 +227,7 @@ bool applyWirelessElement(CameraConfiguration& config, const SettingsElement& el
         applyEnable(config, element.text);
     }
     config.wlan.mode = "1"; // every element of the group counts as infrastructure mode
-    for (const auto& [name, handler] : kWirelessElements) {
-        if (name == element.name) {
-            return handler(config, element.text);
-        }
-    }
-    return true;
+    return applyNamed(kWirelessElements, config, element);
 }
 
 } // namespace
@@ -219,7 +240,7 @@ void applyXmlSettingsReply(CameraConfiguration& config, Bytes datagram) {
         return;
     }
     for (const SettingsElement& element : reply->elements) {
-        if (!applyOuterElement(config, element)) {
+        if (!applyNamed(kOuterElements, config, element)) {
             return;
         }
     }
