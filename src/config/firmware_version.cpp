@@ -9,11 +9,10 @@ namespace vistrel {
 
 int firmwareVersionNumber(std::string_view version) {
     const std::string_view major = version.substr(std::min<std::size_t>(1, version.size()), 1);
-    std::string minor(version.substr(std::min<std::size_t>(3, version.size()), 2));
-    if (minor.size() == 1) {
-        minor.insert(0, "0");
-    }
-    return static_cast<int>(digitsValue(std::string(major) + minor).value_or(0));
+    const std::string_view minor = version.substr(std::min<std::size_t>(3, version.size()), 2);
+    const std::string digits =
+        std::string(major) + (minor.size() == 1 ? "0" : "") + std::string(minor);
+    return static_cast<int>(digitsValue(digits).value_or(0));
 }
 
 bool hasExtendedSecurityModes(std::uint8_t modelCode, int versionNumber) {
