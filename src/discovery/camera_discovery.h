@@ -35,6 +35,8 @@ public:
     // IP text and the wizard's camera address.
     void setTrackCameraAddress(bool track) { trackCameraAddress_ = track; }
     const std::string& cameraAddress() const { return cameraAddress_; }
+    // Selecting a camera gives the wizard its address as the list shows it.
+    void setCameraAddress(std::string address) { cameraAddress_ = std::move(address); }
 
     // Called after every row added, so that views can follow.
     void setListChanged(std::function<void()> listChanged) {

@@ -13,6 +13,7 @@ struct TDeviceItem {
     std::uint8_t modelCode = 0; // 0: the model name was not found in the tables
     std::string modelName;
     std::string macText; // lower-case "00:1a:2b:3c:4d:5e"; empty while none is selected
+    std::string macTextWithoutSeparators; // "001a2b3c4d5e", as the dynamic-DNS name uses it
     std::string ipText;
     std::string ipTextNoBlanks; // the form used to connect
     std::string browserIpText;
@@ -23,7 +24,7 @@ struct TDeviceItem {
     std::string netmaskText;
     std::string gatewayText;
     std::string dnsText;
-    std::uint16_t webPort = 0;
+    std::uint16_t webPort = 0; // the port number; records and replies carry it big-endian
     std::uint8_t dhcpFlag = 0; // 1 = DHCP
     std::string firmwareVersion;
     bool xmlMode = false; // the settings reply carried the XML document
@@ -54,8 +55,9 @@ inline int viewOfState(int state) {
     return state == kStateNew ? 1 : 2;
 }
 
-// The selected camera's wireless settings as the settings document carries them.
-struct _WLANINFO {
+// The selected camera's wireless settings as the settings document carries them, one text per
+// element of its wireless group.
+struct WlanInfo {
     std::string enable; // "1" on, "0" off
     std::string mode;
     std::string ssid;

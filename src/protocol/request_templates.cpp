@@ -31,6 +31,10 @@ RequestTemplates::RequestTemplates()
       WpsStartHeader(requestTemplate<74>(AdminCommand::WpsStart)),
       WirelessSetHeader(requestTemplate<kWirelessRecordSize>(AdminCommand::WirelessRecordWrite)) {
     setMac(DiscoveryRequest, kBroadcastMac);
+    setMac(SettingsQuery, kBroadcastMac);
+    setMac(WirelessRecordQuery, kBroadcastMac);
+    setMac(SurveyRequest, kBroadcastMac);
+    setMac(DhcpStatusQuery, kBroadcastMac);
     Command27Request[10] = 0x01;
     Command27AuthRequest[10] = 0x01;
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The stored request templates. Discovery always addresses every camera; the others carry
-// the selected camera's MAC, written at each selection and kept until the next one.
+// the selected camera's MAC, written at each selection and kept until the next one. Before the
+// first selection the main window's queries (0x0002, 0x0009, 0x000A, 0x0026) hold the broadcast
+// MAC; the wizard's requests hold a zero MAC, which addresses no camera.
 
 #include "protocol/admin_datagram.h"
 

@@ -65,7 +65,7 @@ std::string escapeXmlText(std::string_view text) {
 }
 
 std::string composeSettingsDocument(const ShortSettingsRecord& shortRecord,
-                                    const TDeviceItem& camera, const _WLANINFO& wlan,
+                                    const TDeviceItem& camera, const WlanInfo& wlan,
                                     std::string_view escapedCameraName,
                                     std::string_view webPortText) {
     const auto& layout = kShortRecordLayout;
@@ -99,7 +99,7 @@ std::string composeSettingsDocument(const ShortSettingsRecord& shortRecord,
 
 std::optional<std::vector<std::uint8_t>> buildXmlSettingsDatagram(ShortSettingsRecord& shortRecord,
                                                                   const TDeviceItem& camera,
-                                                                  _WLANINFO& wlan,
+                                                                  WlanInfo& wlan,
                                                                   const SettingsPanelTexts& panel) {
     wlan.ssid = escapeXmlText(panel.ssid);
     wlan.wepkey1 = escapeXmlText(panel.wepKey);

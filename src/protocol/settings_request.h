@@ -28,7 +28,7 @@ std::string escapeXmlText(std::string_view text);
 
 // The 25-line settings document. The caller has stored the escaped SSID and keys in wlan.
 std::string composeSettingsDocument(const ShortSettingsRecord& shortRecord,
-                                    const TDeviceItem& camera, const _WLANINFO& wlan,
+                                    const TDeviceItem& camera, const WlanInfo& wlan,
                                     std::string_view escapedCameraName,
                                     std::string_view webPortText);
 
@@ -38,7 +38,7 @@ std::string composeSettingsDocument(const ShortSettingsRecord& shortRecord,
 // valid, the compressor fails or the datagram would not fit one UDP datagram.
 std::optional<std::vector<std::uint8_t>> buildXmlSettingsDatagram(ShortSettingsRecord& shortRecord,
                                                                   const TDeviceItem& camera,
-                                                                  _WLANINFO& wlan,
+                                                                  WlanInfo& wlan,
                                                                   const SettingsPanelTexts& panel);
 
 // Writes the header into the short record; the whole record is the datagram.

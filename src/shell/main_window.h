@@ -119,7 +119,7 @@ private:
     TDeviceItem TDeviceItem_;
     ShortSettingsRecord shortRecord_{};
     LongSettingsRecord longRecord_{};
-    _WLANINFO WLANINFO_;
+    WlanInfo WLANINFO_;
     RequestTemplates templates_;
 
     AdminEndpoint IdUDPServer_;

@@ -173,7 +173,7 @@ TEST_F(DemoCameras, SettingsWriteInEachFormShowsInTheNextReplies) {
     TDeviceItem office;
     office.macText = formatMacText(kOffice);
     office.userName = "admin";
-    _WLANINFO wlan{"1", "1", "", "11", "0", "0", "0", "3", "4", "", ""};
+    WlanInfo wlan{"1", "1", "", "11", "0", "0", "0", "3", "4", "", ""};
     const Datagram xml = *buildXmlSettingsDatagram(
         xmlScratch, office, wlan, {"Porch", "Vistrel Office", "", "paper-clips-4-all", "80"});
     ShortSettingsRecord shortRecord{};

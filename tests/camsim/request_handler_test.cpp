@@ -38,7 +38,7 @@ Datagram xmlWrite(const MacAddress& mac, const NewSettings& s) {
     TDeviceItem camera;
     camera.macText = formatMacText(mac);
     camera.userName = "admin";
-    _WLANINFO wlan{"1", "1", "", "6", "0", "0", "0", "3", "4", "", ""};
+    WlanInfo wlan{"1", "1", "", "6", "0", "0", "0", "3", "4", "", ""};
     return *buildXmlSettingsDatagram(record, camera, wlan,
                                      {s.name, "Home", "", "wpa-secret", "80"});
 }
@@ -303,7 +303,7 @@ TEST_F(RequestHandling, SettingsDocumentTooLongForTheFinderIsRefused) {
     std::copy(settings.ip.begin(), settings.ip.end(), record.begin() + kShortRecordLayout.ip);
     TDeviceItem camera;
     camera.macText = formatMacText(mac(kXml));
-    _WLANINFO wlan{"1", "1", "", "6", "0", "0", "0", "3", "4", "", ""};
+    WlanInfo wlan{"1", "1", "", "6", "0", "0", "0", "3", "4", "", ""};
     const auto write = buildXmlSettingsDatagram(
         record, camera, wlan,
         {settings.name, std::string(32, '<'), "", std::string(64, '>'), "80"});

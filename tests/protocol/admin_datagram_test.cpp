@@ -102,6 +102,21 @@ TEST(RequestTemplates, HoldTheirCommandsAndTheSelectedCamerasMac) {
     EXPECT_EQ(templates.WirelessSetHeader.size(), 301u);
 }
 
+TEST(RequestTemplates, MainWindowQueriesHoldTheBroadcastMacUntilASelection) {
+    const RequestTemplates templates;
+    for (const auto& [request, command] : std::vector<std::pair<Bytes, AdminCommand>>{
+             {templates.SettingsQuery, AdminCommand::SettingsQuery},
+             {templates.WirelessRecordQuery, AdminCommand::WirelessRecordQuery},
+             {templates.SurveyRequest, AdminCommand::SiteSurvey},
+             {templates.DhcpStatusQuery, AdminCommand::DhcpStatusQuery}}) {
+        SCOPED_TRACE(static_cast<int>(command));
+        EXPECT_EQ(headerOf(request), makeRequest(kBroadcastMac, command));
+    }
+    // The wizard's requests address no camera before one is selected.
+    EXPECT_EQ(headerOf(templates.LinkTestRequest),
+              makeRequest(MacAddress{}, AdminCommand::LinkTest));
+}
+
 TEST(RequestTemplates, AuthenticationTextIsZeroPaddedAfterItsThirtyTwoCharacters) {
     RequestTemplates templates;
     const std::string digest(32, 'A');

@@ -19,7 +19,7 @@ void putAddress(ShortSettingsRecord& record, std::size_t offset, Ipv4Address add
 struct WorkingSet : ::testing::Test {
     ShortSettingsRecord shortRecord{};
     TDeviceItem camera;
-    _WLANINFO wlan;
+    WlanInfo wlan;
     SettingsPanelTexts panel;
 
     WorkingSet() {

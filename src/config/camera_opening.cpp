@@ -1,0 +1,62 @@
+#include "config/camera_opening.h"
+
+#include "config/panel_opening.h"
+#include "config/warning_keys.h"
+#include "protocol/address_text.h"
+#include "protocol/factory_defaults.h"
+#include "protocol/password_digest.h"
+
+#include <algorithm>
+
+namespace vistrel {
+
+namespace {
+
+std::string defaultPasswordDigestTextOf(const TDeviceItem& camera) {
+    const auto mac = parseMacText(camera.macText);
+    return mac ? passwordDigestText(*mac, kFactoryAdminPassword) : std::string();
+}
+
+} // namespace
+
+CameraOpening IPCAM_TntListViewDblClick(CameraConfiguration& config, bool busy,
+                                        const CameraListRow* selectedRow,
+                                        const std::vector<std::string>& newCameraNames) {
+    CameraOpening opening;
+    if (busy) {
+        opening.kind = OpeningKind::Busy;
+        opening.warning = Warning::fixedText(warning_texts::kBusySearching);
+        return opening;
+    }
+    if (!selectedRow) {
+        opening.warning = Warning::key(warning_keys::kSelectACamera);
+        return opening;
+    }
+    config.credentials.digestVerified = false;
+    config.addressChoice.enableFixedAddressPage(false);
+    const std::string& name = selectedRow->columns[kColumnName];
+    if (std::ranges::find(newCameraNames, name) != newCameraNames.end()) {
+        opening.kind = OpeningKind::DhcpWait;
+        opening.defaultPasswordDigestText = defaultPasswordDigestTextOf(config.camera);
+        return opening;
+    }
+    applyLengthLimits(config.panel, kSetupLengthLimits);
+    opening.kind = OpeningKind::Login;
+    opening.loginUserName = name;
+    opening.loginPasswordMaxLength = kSetupLengthLimits.password;
+    return opening;
+}
+
+SetUpPages PreviewModeForSetUp(CameraConfiguration& config, int selectedEntryState) {
+    LoadPanelFromCamera(config);
+    const TDeviceItem& camera = config.camera;
+    SetUpPages pages;
+    pages.addressTexts = {camera.ipText, camera.netmaskText, camera.gatewayText, camera.dnsText};
+    if (selectedEntryState == kStateOther) {
+        pages.page = 12;
+        pages.lanTabInFront = true;
+    }
+    return pages;
+}
+
+} // namespace vistrel

@@ -1,0 +1,42 @@
+#include "config/wizard_settings_pages.h"
+
+#include "config/lan_check.h"
+#include "config/panel_addresses.h"
+#include "config/security_check.h"
+
+namespace vistrel {
+
+namespace {
+
+void putAddresses(CameraConfiguration& config, const WizardAddressTexts& addresses) {
+    PutAddressesInPanel(config.panel, addresses.ip, addresses.subnet, addresses.gateway,
+                        addresses.dns);
+}
+
+WizardPageOk confirmAfter(CheckResult check, CameraConfiguration& config,
+                          std::string_view loginPassword, bool rowSelected) {
+    if (!check.passed()) {
+        return {std::move(check.warning), {}};
+    }
+    return {std::nullopt, Image_Settings_OKClick(config, loginPassword, rowSelected)};
+}
+
+} // namespace
+
+WizardPageOk Button_T2_OKClick(CameraConfiguration& config, const WizardAddressTexts& addresses,
+                               std::string_view loginPassword, bool rowSelected) {
+    putAddresses(config, addresses);
+    return confirmAfter(Check_Lan_Settings(config), config, loginPassword, rowSelected);
+}
+
+WizardPageOk TntButton_T12_OKClick(CameraConfiguration& config, const WizardAddressTexts& addresses,
+                                   const WizardNameTexts& name, std::string_view loginPassword,
+                                   bool rowSelected) {
+    putAddresses(config, addresses);
+    config.panel.STATIC_SETTING_CAMERANAME_EDIT.text = name.name;
+    config.panel.STATIC_SETTING_NEWPASSWORD_EDIT.text = name.password;
+    config.panel.STATIC_SETTING_CONFIRMPASSWORD_EDIT.text = name.confirmation;
+    return confirmAfter(Check_Security_Settings(config), config, loginPassword, rowSelected);
+}
+
+} // namespace vistrel

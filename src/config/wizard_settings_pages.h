@@ -1,0 +1,51 @@
+#pragma once
+// The OK buttons of the wizard's pages that change the camera's settings through the panel:
+// page 2 (the addresses) and page 12 (addresses, name and password). Each returns what the
+// window does next.
+
+#include "config/camera_configuration.h"
+#include "config/settings_confirmation.h"
+#include "config/warning.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vistrel {
+
+// The texts of a page's four address edits (IP, subnet, gateway, DNS).
+struct WizardAddressTexts {
+    std::string ip;
+    std::string subnet;
+    std::string gateway;
+    std::string dns;
+};
+
+// The texts of page 12's name tab.
+struct WizardNameTexts {
+    std::string name;
+    std::string password;
+    std::string confirmation;
+};
+
+struct WizardPageOk {
+    // The page's own check refused: show the warning; the wizard stays on its page.
+    std::optional<Warning> warning;
+    // Otherwise the confirm ran: send its datagram when ready, then restart the search and
+    // close the wizard without asking, whatever its status.
+    ConfirmResult confirm;
+
+    bool staysOnPage() const { return warning.has_value(); }
+};
+
+// Button_T2_OKClick: the addresses into the panel, Check_Lan_Settings, then confirm.
+WizardPageOk Button_T2_OKClick(CameraConfiguration& config, const WizardAddressTexts& addresses,
+                               std::string_view loginPassword, bool rowSelected);
+
+// TntButton_T12_OKClick: the addresses, the name and both passwords into the panel,
+// Check_Security_Settings, then confirm, which checks the addresses as well.
+WizardPageOk TntButton_T12_OKClick(CameraConfiguration& config, const WizardAddressTexts& addresses,
+                                   const WizardNameTexts& name, std::string_view loginPassword,
+                                   bool rowSelected);
+
+} // namespace vistrel
