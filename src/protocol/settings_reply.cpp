@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <pugixml.hpp>
+#include <string_view>
 
 namespace vistrel {
 
@@ -13,6 +14,12 @@ namespace {
 
 // What an element without text reads as outside the wireless group.
 constexpr const char* kNoTextOutsideWireless = "0";
+
+// A camera without a password reports an empty userPassword. Read as "0", that would become the
+// camera's password with the next settings write, so this element keeps its empty text.
+const char* noTextOutsideWireless(pugi::xml_node element) {
+    return std::string_view(element.name()) == "userPassword" ? "" : kNoTextOutsideWireless;
+}
 
 // The text of an element: all the character data inside it, in document order.
 std::string textOf(pugi::xml_node element) {
@@ -138,7 +145,7 @@ std::optional<XmlSettingsReply> decodeXmlSettingsReply(Bytes datagram) {
     }
     XmlSettingsReply reply;
     for (std::size_t i = 0; i + 1 < children.size(); ++i) {
-        reply.elements.push_back(elementOf(children[i], kNoTextOutsideWireless));
+        reply.elements.push_back(elementOf(children[i], noTextOutsideWireless(children[i])));
     }
     for (const pugi::xml_node element : childElementsOf(children.back())) {
         reply.wireless.push_back(elementOf(element, ""));

@@ -17,12 +17,15 @@ std::optional<XmlSettingsReply> decodeDocument(std::string_view document) {
 TEST(XmlSettingsReply, GivesTheOuterElementsInOrderAndTheLastChildAsWirelessGroup) {
     const auto reply = decodeDocument("<adminBCB>\n<ip>192.168.2.3</ip>\n<cameraName></cameraName>"
                                       "<!-- note --><userName>R&amp;D</userName>\n"
+                                      "<userPassword/>"
                                       "<radio><ssid></ssid><channel>6</channel></radio>"
                                       "</adminBCB>\n");
     ASSERT_TRUE(reply);
     EXPECT_EQ(reply->elements, (Elements{{"ip", "192.168.2.3"},
                                          {"cameraName", "0"}, // no text reads "0" out here
-                                         {"userName", "R&D"}}));
+                                         {"userName", "R&D"},
+                                         // but a camera without a password stays without one
+                                         {"userPassword", ""}}));
     // The group is found by position, not by name; inside it no text stays empty.
     EXPECT_EQ(reply->wireless, (Elements{{"ssid", ""}, {"channel", "6"}}));
 }
