@@ -111,7 +111,7 @@ TEST(ModelNameDataTest, ThirdTableHoldsThirteenNamesInFiveColumns) {
 
 TEST(ModelNameDataTest, BothPlaceholdersOccurInEveryTable) {
     for (std::string_view placeholder : {kUnknownPlaceholder, kUnknownBlankPlaceholder}) {
-        SCOPED_TRACE(std::string("'") + std::string(placeholder) + "'");
+        SCOPED_TRACE("'" + std::string(placeholder) + "'");
         EXPECT_TRUE(holds(tables().first, placeholder));
         EXPECT_TRUE(holds(tables().second, placeholder));
         EXPECT_TRUE(holds(tables().third, placeholder));

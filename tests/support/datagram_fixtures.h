@@ -2,6 +2,7 @@
 // Datagrams as cameras send them, for tests.
 
 #include "protocol/address_text.h"
+#include "protocol/admin_datagram.h"
 
 #include <cstdint>
 #include <string_view>
@@ -48,8 +49,14 @@ inline std::vector<std::uint8_t> discoveryReply(const DiscoveryReplyFields& fiel
 inline std::vector<std::uint8_t> reply(const MacAddress& mac, std::uint8_t code,
                                        std::vector<std::uint8_t> payload = {}) {
     std::vector<std::uint8_t> datagram(mac.begin(), mac.end());
-    datagram.insert(datagram.end(), {0x01, code, 0x00, 0x00});
-    datagram.insert(datagram.end(), payload.begin(), payload.end());
+    datagram.reserve(kHeaderSize + payload.size());
+    for (const std::uint8_t byte : {std::uint8_t{0x01}, code, std::uint8_t{0}, std::uint8_t{0}}) {
+        datagram.push_back(byte);
+    }
+    // Byte by byte: GCC 12 warns about the memmove of an empty range at -O2.
+    for (const std::uint8_t byte : payload) {
+        datagram.push_back(byte);
+    }
     return datagram;
 }
 
