@@ -202,6 +202,7 @@ private slots:
     void configureOpensTheLoginWithTheCamerasLimits() {
         selectCameraWithSettings();
         int passwordLimit = 0;
+        bool passwordHadFocus = false;
         QString name;
         QVERIFY(
             test::ModalAnswers()
@@ -210,6 +211,7 @@ private slots:
                           TForm_Login& login = form->loginDialog();
                           passwordLimit = control<QLineEdit>(login, "Password_Edit")->maxLength();
                           name = login.CameraName();
+                          passwordHadFocus = login.focusWidget() == control(login, "Password_Edit");
                           QVERIFY(!form->isEnabled());
                           QTest::keyClicks(control(login, "Password_Edit"),
                                            QStringLiteral("secret"));
@@ -219,6 +221,7 @@ private slots:
         const TDeviceItem& camera = form->configuration().camera;
         QCOMPARE(passwordLimit, lengthLimitsFor(camera.modelCode, camera.modelName).password);
         QCOMPARE(name, QStringLiteral("Porch"));
+        QVERIFY(passwordHadFocus);
         QVERIFY(form->wizard().isVisible());
         QVERIFY(form->isEnabled());
     }
