@@ -51,7 +51,10 @@ SetUpPages PreviewModeForSetUp(CameraConfiguration& config, int selectedEntrySta
     LoadPanelFromCamera(config);
     const TDeviceItem& camera = config.camera;
     SetUpPages pages;
-    pages.addressTexts = {camera.ipText, camera.netmaskText, camera.gatewayText, camera.dnsText};
+    // The edits take digits and dots alone, so they get the addresses without the blanks that
+    // align the octets in the list; the check reads either form alike.
+    pages.addressTexts = {removeBlanks(camera.ipText), removeBlanks(camera.netmaskText),
+                          removeBlanks(camera.gatewayText), removeBlanks(camera.dnsText)};
     if (selectedEntryState == kStateOther) {
         pages.page = 12;
         pages.lanTabInFront = true;

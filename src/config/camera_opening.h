@@ -43,7 +43,7 @@ CameraOpening IPCAM_TntListViewDblClick(CameraConfiguration& config, bool busy,
 struct SetUpPages {
     int page = 2;               // 12 for a camera whose list state is 5, else 2
     bool lanTabInFront = false; // page 12 opens on its LAN tab
-    // The camera's IP, netmask, gateway and DNS texts for pages 2 and 12, padded as recorded.
+    // The camera's IP, netmask, gateway and DNS texts for pages 2 and 12, without blanks.
     std::array<std::string, 4> addressTexts;
 };
 

@@ -2,6 +2,7 @@
 
 #include "camhttp/windows/form_login.h"
 #include "camhttp/windows/form_preview.h"
+#include "config/key_filters.h"
 #include "discovery/card_highlight.h"
 #include "localization/windows/localization.h"
 #include "probe/system_check.h"
@@ -12,10 +13,12 @@
 #include "shell/message_windows/message_windows.h"
 #include "ui/camera_text.h"
 #include "ui/data_files.h"
+#include "ui/key_character.h"
 #include "ui/window_shape.h"
 #include "wizard/form_wizard.h"
 
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -37,9 +40,14 @@ constexpr qreal kWindowAlpha = 240 / 255.0;
 TMainForm::TMainForm(DatagramSender* sender)
     : QWidget(nullptr,
               Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint),
-      usesEndpoint_(sender == nullptr),
-      search_(cameraList_, discovery_, sender ? *sender : IdUDPServer_, templates_,
-              {[this] { ListBox_IPCAM_->setCount(0); }, [this] { ListBox_IPCAM_->setFocus(); }}) {
+      usesEndpoint_(sender == nullptr), sender_(sender ? *sender : IdUDPServer_),
+      search_(cameraList_, discovery_, sender_, config_.templates,
+              {[this] {
+                   ListBox_IPCAM_->setCount(0);
+                   MoveListItem();
+               },
+               [this] { ListBox_IPCAM_->setFocus(); }}),
+      openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(kCaption);
     setFixedSize(kClientSize);
@@ -106,6 +114,7 @@ void TMainForm::buildControls() {
     TntComboBox_Lang_->setObjectName(QStringLiteral("TntComboBox_Lang"));
     TntComboBox_Lang_->setGeometry(381, 461, 130, 21);
     TntComboBox_Lang_->addItems(languageSelectorEntries());
+    TntComboBox_Lang_->installEventFilter(this);
     // Only a pick by the user counts as a change; the preselection at start-up does not.
     connect(TntComboBox_Lang_, &QComboBox::activated, this, &TMainForm::TntComboBox_LangChange);
 }
@@ -120,7 +129,9 @@ void TMainForm::createSecondaryWindows() {
     TForm_Finish_ = std::make_unique<TForm_Finish>(*this);
     messages_ = std::make_unique<MessageWindows>(*this, *TMessage_Box_Wchar_,
                                                  *TMessage_Dialog_Wchar_, *TForm_Finish_);
-    TForm_Wizard_->setCameraNameSource([this] { return TDeviceItem_.cameraName; });
+    TForm_Wizard_->setCameraNameSource([this] { return config_.camera.cameraName; });
+    TForm_Wizard_->setHost(this);
+    TForm_Login_->setHost(this);
     language_.setWindows({TForm_Wizard_.get(), TForm_Waiting_.get(), TForm_Login_.get(),
                           TMessage_Box_Wchar_.get(), TMessage_Dialog_Wchar_.get(), TntImage_Search_,
                           TntImage_Set_,
@@ -190,6 +201,7 @@ void TMainForm::Form_OnCreate() {
         qWarning("vistrel-finder: %s", qUtf8Printable(problem));
         messages_->ShowMessageBoxModeless(problem, QStringLiteral("Warning"));
     }
+    config_.panel.returnToListMode(false);
     // The first discovery; nothing is listed yet, so nothing is emptied.
     search_.sendDiscovery();
     // Selecting the system's language here does not apply it: the first timer tick does.
@@ -197,6 +209,7 @@ void TMainForm::Form_OnCreate() {
     // No language section exists yet, so these hints start empty until the first tick.
     TntImage_Search_->setToolTip(LookupText({}, QStringLiteral("Image_Search_Camera_Hint")));
     TntImage_Set_->setToolTip(LookupText({}, QStringLiteral("Image_Config_Hint")));
+    Image_Browser_Hint_ = LookupText({}, QStringLiteral("Image_Browser_Hint"));
 }
 
 void TMainForm::applyShapeAndTransparency() {
@@ -205,7 +218,7 @@ void TMainForm::applyShapeAndTransparency() {
 }
 
 void TMainForm::decodeDatagram(Bytes datagram) {
-    decodeReply(datagram, TDeviceItem_.macText, *this);
+    decodeReply(datagram, config_.camera.macText, *this);
 }
 
 void TMainForm::onDiscoveryReply(const DiscoveryReply& reply) {
@@ -231,7 +244,7 @@ bool TMainForm::Quick_press(int key, Qt::KeyboardModifiers modifiers) {
         return true;
     }
     if (key == Qt::Key_S) {
-        emit Image_ConfigClick();
+        Image_ConfigClick();
         return true;
     }
     return false;
@@ -243,7 +256,7 @@ void TMainForm::ListBox_IPCAMClick() {
         return;
     }
     cameraList_.select(index);
-    emit IPCAM_ListViewClick(index);
+    IPCAM_ListViewClick();
 }
 
 void TMainForm::onCardBodyPressed(int index) {
@@ -266,18 +279,6 @@ void TMainForm::onPreviewSquareReleased(int index) {
     TForm_Login_->PrepareOpening(fromCameraText(name),
                                  /*previewMode=*/true);
     TForm_Login_->exec();
-}
-
-void TMainForm::IPCAM_TntListViewDblClick() {
-    if (search_.busy()) {
-        messages_->ShowMessageBox(QStringLiteral("The admin utility is busy searching."),
-                                  QStringLiteral("Warning"));
-        return;
-    }
-    const int row = cameraList_.selectedIndex();
-    if (row >= 0) {
-        emit cameraOpened(row);
-    }
 }
 
 void TMainForm::Image_SetClick() {
@@ -325,11 +326,32 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         Image_BgMouseDown(press->button(), press->position().toPoint().y());
         return true;
     }
-    if (watched == ListBox_IPCAM_ && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        return Quick_press(key->key(), key->modifiers());
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if (watched == ListBox_IPCAM_) {
+            return handleCameraListKey(key);
+        }
+        // Check_Exit: Escape in the language selector closes the main window.
+        if (watched == TntComboBox_Lang_ && Check_Exit(typedCharacter(key)).closeWindow) {
+            close();
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool TMainForm::handleCameraListKey(const QKeyEvent& key) {
+    if (Quick_press(key.key(), key.modifiers())) {
+        return true;
+    }
+    // Judge_Enter: Enter opens the selected camera's web page, Escape closes the main window.
+    const KeyPressDecision decision = Judge_Enter(typedCharacter(key));
+    if (decision.openWebPage) {
+        Image_BrowserClick();
+    } else if (decision.closeWindow) {
+        close();
+    }
+    return decision.openWebPage || decision.closeWindow;
 }
 
 void TMainForm::changeEvent(QEvent* event) {

@@ -1,25 +1,27 @@
 #pragma once
-// TMainForm: the finder's borderless, skinned main window. It owns the UDP endpoint, the camera
-// records, the camera list with its drawn cards, the one-second timer and the tray icon.
+// TMainForm: the finder's borderless, skinned main window. It owns the UDP endpoint, the
+// configuration of the selected camera, the camera list with its drawn cards, the one-second
+// timer and the tray icon.
 
+#include "camhttp/windows/login_host.h"
+#include "config/camera_configuration.h"
 #include "discovery/camera_discovery.h"
 #include "discovery/camera_list.h"
 #include "discovery/search_cycle.h"
 #include "discovery/views/camera_card_list.h"
 #include "localization/windows/language_state.h"
-#include "protocol/camera_records.h"
 #include "protocol/reply_dispatcher.h"
-#include "protocol/request_templates.h"
-#include "protocol/settings_records.h"
 #include "shell/admin_endpoint.h"
 #include "shell/message_windows/setup_hand_over.h"
 #include "ui/picture_button.h"
+#include "wizard/wizard_host.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -35,7 +37,11 @@ class TForm_Wizard;
 class TMessage_Box_Wchar;
 class TMessage_Dialog_Wchar;
 
-class TMainForm : public QWidget, private ReplyHandler, public SetupHandOver {
+class TMainForm : public QWidget,
+                  private ReplyHandler,
+                  public SetupHandOver,
+                  private LoginHost,
+                  private WizardHost {
     Q_OBJECT
 
 public:
@@ -63,6 +69,25 @@ public:
     void IPCAM_TntListViewDblClick();
     void Image_SetClick();
 
+    // Camera selection: the selected row fills the configuration and three queries ask the
+    // camera for its settings. A click on a card runs it; MoveListItem runs it when a search
+    // takes the selection away.
+    void IPCAM_ListViewClick();
+    void MoveListItem();
+    // Configure (Alt+S): the login for the selected camera's settings.
+    void Image_ConfigClick();
+    // The selected camera's web page in the desktop's browser.
+    void Image_BrowserClick() override;
+    // Empties the camera list and searches again.
+    void RestartSearch() override;
+    // What a passed login opens: the live picture in preview mode, else the set-up wizard on
+    // page 2, or page 12 for a camera in list state 5.
+    void PreviewMode(bool previewModeFlag) override;
+
+    CameraConfiguration& configuration() override { return config_; }
+    // The hint of the web page image, read once at start-up.
+    const QString& Image_Browser_Hint() const { return Image_Browser_Hint_; }
+
     void GetDhcp_TimerTimer();
     void Image_BgMouseDown(Qt::MouseButton button, int y);
     void minimizeToTray();
@@ -77,6 +102,8 @@ public:
 
     TForm_Login& loginDialog() { return *TForm_Login_; }
     TMessage_Box_Wchar& messageBox() { return *TMessage_Box_Wchar_; }
+    TMessage_Dialog_Wchar& messageDialog() { return *TMessage_Dialog_Wchar_; }
+    TForm_Wizard& wizard() { return *TForm_Wizard_; }
 
     // SetupHandOver: what the message windows' OK buttons act on.
     void enableMainWindow() override { setEnabled(true); }
@@ -90,14 +117,8 @@ public:
 
     // Seam for tests: the system move of a drag.
     void setStartDrag(std::function<bool()> startDrag) { startDrag_ = std::move(startDrag); }
-
-signals:
-    // The selected row changed by a click (camera selection acts on it).
-    void IPCAM_ListViewClick(int row);
-    // Alt+S: the selected camera's settings.
-    void Image_ConfigClick();
-    // A double-click on a camera while not busy (the login or the set-up wizard acts on it).
-    void cameraOpened(int row);
+    // Seam for tests: the start of the browser; false when it failed.
+    void setOpenUrl(std::function<bool(const QUrl&)> openUrl) { openUrl_ = std::move(openUrl); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -106,6 +127,7 @@ protected:
 
 private:
     void onDiscoveryReply(const DiscoveryReply& reply) override;
+    void onSettingsReply(Bytes datagram) override;
     void buildControls();
     void buildTray();
     void applyShapeAndTransparency();
@@ -114,18 +136,37 @@ private:
     void onCardBodyPressed(int index);
     void onPreviewSquareReleased(int index);
     CardLabels cardLabels() const;
+    bool handleCameraListKey(const QKeyEvent& key);
 
-    // State of the selected camera and its settings; filled by later steps of the set-up.
-    TDeviceItem TDeviceItem_;
-    ShortSettingsRecord shortRecord_{};
-    LongSettingsRecord longRecord_{};
-    WlanInfo WLANINFO_;
-    RequestTemplates templates_;
+    // The camera handling of main_window_cameras.cpp.
+    const CameraListRow* selectedRow() const;
+    void showWarning(const Warning& warning) override;
+    void openLogin(const QString& cameraName, int passwordMaxLength, bool previewMode);
+    void startDhcpWait(const std::string& defaultPasswordDigestText);
+    void openLivePreview();
+    void openSetUpWizard();
+
+    // LoginHost
+    void emptyWizardPassword() override;
+    void showLoginMessage(const QString& text) override;
+    QString textOf(const Warning& warning) override;
+
+    // WizardHost
+    std::string loginPassword() const override;
+    bool cameraRowSelected() const override;
+    void finishConfirm(const ConfirmResult& result) override;
+    std::uint8_t AskOkCancel(const QString& text, const QString& title) override;
+    QString wizardText(const QString& key) override;
+
+    // The selected camera, its settings and the panel that edits them. Declared before the
+    // windows that use it, so that it outlives them.
+    CameraConfiguration config_;
 
     AdminEndpoint IdUDPServer_;
     const bool usesEndpoint_; // false when tests give a sender of their own
+    DatagramSender& sender_;
     CameraList cameraList_;
-    CameraDiscovery discovery_{cameraList_, TDeviceItem_};
+    CameraDiscovery discovery_{cameraList_, config_.camera};
     SearchCycle search_;
     QTimer GetDhcp_Timer_;
     bool DhcpFailed_ = false;
@@ -140,6 +181,8 @@ private:
     QSystemTrayIcon* TrayIcon_ = nullptr;
     QMenu* Main_TntPopupMenu_ = nullptr;
     std::function<bool()> startDrag_;
+    std::function<bool(const QUrl&)> openUrl_;
+    QString Image_Browser_Hint_;
 
     // The secondary windows are top-level windows: disabling the main window must not
     // disable them.

@@ -11,4 +11,8 @@ inline QString fromCameraText(const std::string& text) {
     return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+inline std::string toCameraText(const QString& text) {
+    return text.toLocal8Bit().toStdString();
+}
+
 } // namespace vistrel

@@ -2,6 +2,7 @@
 
 #include "ui/camera_text.h"
 #include "ui/data_files.h"
+#include "wizard/wizard_host.h"
 #include "wizard/wizard_page_kit.h"
 #include "wizard/wizard_pages.h"
 
@@ -37,6 +38,21 @@ TForm_Wizard::TForm_Wizard(QWidget* parent) : QWidget(parent, kFrame) {
     wizard_kit::fillWithWindowGrey(this);
     buildPages();
     loadBackgrounds();
+    connectSettingsPages();
+}
+
+TForm_Wizard::~TForm_Wizard() {
+    setHost(nullptr);
+}
+
+void TForm_Wizard::setHost(WizardHost* host) {
+    if (host_) {
+        host_->configuration().addressChoice.setWizardView(nullptr);
+    }
+    host_ = host;
+    if (host_) {
+        host_->configuration().addressChoice.setWizardView(&addressPages_);
+    }
 }
 
 void TForm_Wizard::buildPages() {

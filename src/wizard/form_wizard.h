@@ -2,6 +2,7 @@
 // The set-up wizard window: twelve pages of which one shows at a time, switched only by code.
 // It is created once and lives as long as the program; closing it only hides it.
 
+#include "wizard/wizard_address_pages.h"
 #include "wizard/wizard_controls.h"
 #include "wizard/wizard_state.h"
 
@@ -14,6 +15,9 @@ class QStackedWidget;
 
 namespace vistrel {
 
+class WizardHost;
+struct WizardPageOk;
+
 class TForm_Wizard : public QWidget {
     Q_OBJECT
 
@@ -21,6 +25,11 @@ public:
     static constexpr int kPageCount = 12;
 
     explicit TForm_Wizard(QWidget* parent = nullptr);
+    ~TForm_Wizard() override;
+
+    // The main window. The pages then fill its configuration and follow its address choice;
+    // without one their buttons and radios change nothing, and closing asks nothing.
+    void setHost(WizardHost* host);
 
     // Shows page n (1 … 12) alone and sets the caption "Admin"; any other n hides every page
     // and leaves the caption. Page 5 gets the selected camera's name and empty passwords,
@@ -44,9 +53,30 @@ public:
     WizardPages& pages() { return pages_; }
     const WizardPages& pages() const { return pages_; }
 
+    // Page 2's OK: the addresses to the camera, then the wizard closes; it stays open when the
+    // address check refuses.
+    void Button_T2_OKClick();
+    // Both OK buttons of page 12: addresses, name and password to the camera, then the wizard
+    // closes; it stays open when the name and password check refuses.
+    void TntButton_T12_OKClick();
+    // Cancel of pages 2 and 12: close, asking first.
+    void Button_T1_CancelClick();
+    // Advanced of pages 2 and 12: the camera's web page; the wizard stays as it is.
+    void Button_T1_AdClick();
+    // The DHCP and the Static IP radios of pages 2, 9 and 12.
+    void RadioButton_T2_DHCPClick();
+    void RadioButton_T2_IPClick();
+
+protected:
+    // FormClose: asks "Want_To_Leave" unless a page's OK closes the wizard; Cancel refuses the
+    // closing. Every close asks again.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     void buildPages();
     void loadBackgrounds();
+    void connectSettingsPages();
+    void finishSettingsPage(const WizardPageOk& ok);
 
     QStackedWidget* pageControl_ = nullptr;
     std::array<QWidget*, kPageCount> tabSheets_{};
@@ -54,6 +84,8 @@ private:
     WizardPages pages_;
     WizardState state_;
     std::function<std::string()> cameraName_;
+    WizardHost* host_ = nullptr;
+    WizardAddressPages addressPages_{pages_};
 };
 
 } // namespace vistrel

@@ -66,9 +66,8 @@ TEST_F(CameraOpeningTest, SetUpLoginOpensPage12ForOtherCamerasElsePage2) {
     const SetUpPages other = PreviewModeForSetUp(config, kStateOther);
     EXPECT_EQ(other.page, 12);
     EXPECT_TRUE(other.lanTabInFront);
-    EXPECT_EQ(other.addressTexts,
-              (std::array<std::string, 4>{"192.168.  2.  3", "255.255.255.  0", "192.168.  2.  1",
-                                          "192.168.  2.  1"}));
+    EXPECT_EQ(other.addressTexts, (std::array<std::string, 4>{"192.168.2.3", "255.255.255.0",
+                                                              "192.168.2.1", "192.168.2.1"}));
     EXPECT_TRUE(config.panel.Image_Lan_Settings_OK.visible); // the panel was opened
     EXPECT_EQ(config.panel.MEMO_SETTING_IP3_EDIT.text, "2");
 

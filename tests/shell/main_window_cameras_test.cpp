@@ -1,18 +1,69 @@
 // The main window over the demo cameras of vistrel-camsim: every camera shows as a card, in
-// state order. Runs inside the private network namespace of scripts/netns.
+// state order; selecting one queries it and its settings fill the configuration; a set-up
+// camera logged into and given a fixed address on the wizard's page 2 moves there. Runs inside
+// the private network namespace of scripts/netns.
 
+#include "camhttp/windows/form_login.h"
 #include "shell/main_window.h"
 #include "support/camsim_process.h"
+#include "support/modal_answers.h"
 #include "support/private_network.h"
+#include "wizard/form_wizard.h"
 
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <algorithm>
 #include <set>
 
 namespace vistrel {
 
+namespace {
+
+constexpr int kWaitMs = 10000;
+
+// The row of the camera with this name, -1 when it is not listed.
+int rowOf(const CameraList& list, const std::string& name) {
+    for (int i = 0; i < list.rowCount(); ++i) {
+        if (list.row(i).columns[kColumnName] == name) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+QPoint cardBody(CameraCardList& cards, int index) {
+    cards.setCurrentIndex(index);
+    return cards.itemRect(index).topLeft() + QPoint(200, 50);
+}
+
+} // namespace
+
 class MainWindowCamerasTest : public QObject {
     Q_OBJECT
+
+private:
+    // The finder over the demo cameras, all listed and past the first second.
+    void startFinder(TMainForm& form) {
+        form.Form_OnCreate();
+        form.show();
+        QTRY_COMPARE_WITH_TIMEOUT(form.ListBox_IPCAM().count(), 7, kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!form.searchCycle().busy(), kWaitMs);
+    }
+
+    // Clicks the camera's card and waits until its settings reply has arrived.
+    void selectCamera(TMainForm& form, const std::string& name, const std::string& mac) {
+        const int row = rowOf(form.cameraList(), name);
+        QVERIFY(row >= 0);
+        CameraCardList& cards = form.ListBox_IPCAM();
+        QTest::mouseClick(cards.viewport(), Qt::LeftButton, {}, cardBody(cards, row));
+        QCOMPARE(form.configuration().camera.macText, mac);
+        const CameraCredentials& credentials = form.configuration().credentials;
+        QTRY_VERIFY_WITH_TIMEOUT(credentials.credentialSourceMac == mac ||
+                                     credentials.scrambledPasswordSourceMac == mac,
+                                 kWaitMs);
+    }
 
 private slots:
     void initTestCase() { VISTREL_QSKIP_OUTSIDE_PRIVATE_NETWORK(); }
@@ -40,6 +91,70 @@ private slots:
         QCOMPARE(list.entry(0).state, 1);
         QCOMPARE(list.entry(6).state, 5);
         QCOMPARE(list.entry(6).name, std::string("Warehouse"));
+    }
+
+    void selectingACameraQueriesItAndItsSettingsFillThePanel() {
+        camsim::test::CamsimProcess cameras(QStringLiteral(VISTREL_DEMO_SCENARIO));
+        QVERIFY(cameras.waitUntilReady());
+        TMainForm form;
+        startFinder(form);
+
+        selectCamera(form, "Office", "02:56:49:00:00:05");
+        for (const char* command : {"0x0002", "0x0009", "0x0026"}) {
+            const QJsonObject query = cameras.lastLogLineOf(QLatin1String(command));
+            QCOMPARE(query.value(QStringLiteral("camera")).toString(),
+                     QStringLiteral("02:56:49:00:00:05"));
+        }
+        // The camera's XML reply switched its wireless tab on and filled it.
+        const SettingsPanel& panel = form.configuration().panel;
+        QTRY_COMPARE_WITH_TIMEOUT(panel.MEMO_SETTING_SSID_EDIT.text, std::string("Vistrel Office"),
+                                  kWaitMs);
+        QVERIFY(panel.MEMO_SETTING_SSID_EDIT.enabled);
+        QVERIFY(form.configuration().camera.xmlMode);
+        QVERIFY(panel.Image_Config.visible);
+    }
+
+    void aFixedAddressFromPage2MovesTheCamera() {
+        camsim::test::CamsimProcess cameras(QStringLiteral(VISTREL_DEMO_SCENARIO));
+        QVERIFY(cameras.waitUntilReady());
+        TMainForm form;
+        startFinder(form);
+        selectCamera(form, "Garage", "02:56:49:00:00:04");
+
+        TForm_Login& login = form.loginDialog();
+        CameraCardList& cards = form.ListBox_IPCAM();
+        const QPoint garage = cardBody(cards, rowOf(form.cameraList(), "Garage"));
+        QVERIFY(
+            test::ModalAnswers()
+                .then(login,
+                      [&] {
+                          auto* password =
+                              login.findChild<QLineEdit*>(QStringLiteral("Password_Edit"));
+                          QTest::keyClicks(password, QStringLiteral("garage42"));
+                          QTest::keyClick(password, Qt::Key_Return);
+                      })
+                .run([&] { QTest::mouseDClick(cards.viewport(), Qt::LeftButton, {}, garage); }));
+        TForm_Wizard& wizard = form.wizard();
+        QVERIFY(wizard.isVisible());
+        QCOMPARE(wizard.shownPage(), 2);
+
+        const NetworkPage& page = wizard.pages().network;
+        QTest::mouseClick(page.radios.staticIp, Qt::LeftButton);
+        const QStringList addresses{QStringLiteral("127.0.0.20"), QStringLiteral("255.0.0.0"),
+                                    QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.1")};
+        for (std::size_t i = 0; i < page.edits.size(); ++i) {
+            page.edits[i]->setText(addresses[static_cast<qsizetype>(i)]);
+        }
+        QVERIFY(test::ModalAnswers().run([&] { QTest::mouseClick(page.ok, Qt::LeftButton); }));
+        QVERIFY(!wizard.isVisible());
+
+        QTRY_COMPARE_WITH_TIMEOUT(
+            cameras.lastLogLineOf(QStringLiteral("0x0003")).value(QStringLiteral("verdict")),
+            QJsonValue(QStringLiteral("applied")), kWaitMs);
+        // The search after the change finds the camera at its new address.
+        QTRY_VERIFY_WITH_TIMEOUT(rowOf(form.cameraList(), "Garage") >= 0, kWaitMs);
+        const int row = rowOf(form.cameraList(), "Garage");
+        QCOMPARE(form.cameraList().row(row).columns[kColumnIp], std::string("127.  0.  0. 20"));
     }
 };
 

@@ -1,7 +1,13 @@
 #include "camhttp/windows/form_login.h"
 
+#include "camhttp/windows/login_host.h"
+#include "config/key_filters.h"
+#include "config/login_check.h"
+#include "ui/camera_text.h"
+#include "ui/key_character.h"
 #include "ui/window_style.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 
 namespace vistrel {
@@ -41,6 +47,7 @@ TForm_Login::TForm_Login(QWidget* parent)
     placeControl(Password_Edit, QStringLiteral("Password_Edit"), QRect(166, 95, 100, 21));
     Password_Edit->setEchoMode(QLineEdit::Password);
     Password_Edit->setMaxLength(kDesignPasswordMaxLength);
+    Password_Edit->installEventFilter(this);
 
     placeControl(Button_Login_OK, QStringLiteral("Button_Login_OK"), QRect(46, 152, 90, 25));
     placeControl(Button_Login_Cancel, QStringLiteral("Button_Login_Cancel"),
@@ -66,16 +73,61 @@ void TForm_Login::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-// The password check and the continuation come with the login handling; until then OK and
-// Cancel only close the dialog and tell the caller which one it was.
+bool TForm_Login::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        FormActivate();
+    }
+    return QDialog::event(event);
+}
+
+void TForm_Login::FormActivate() {
+    Password_Edit->setFocus();
+}
+
+// Check_Exit: Escape in the password field closes the dialog.
+bool TForm_Login::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Password_Edit && event->type() == QEvent::KeyPress &&
+        Check_Exit(typedCharacter(*static_cast<QKeyEvent*>(event))).closeWindow) {
+        close();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TForm_Login::done(int result) {
+    QDialog::done(result);
+    if (host_) {
+        host_->enableMainWindow();
+    }
+}
+
 void TForm_Login::Button_Login_OKClick() {
     pressed_ = PressedButton::Ok;
+    Password_Edit->setFocus();
+    if (host_) {
+        host_->enableMainWindow();
+        host_->emptyWizardPassword();
+        const LoginResult result =
+            ::vistrel::Button_Login_OKClick(host_->configuration(), toCameraText(PasswordText()));
+        if (result.passed()) {
+            host_->PreviewMode(previewMode_);
+        } else {
+            host_->showLoginMessage(host_->textOf(*result.warning));
+        }
+    }
     accept();
     emit okPressed();
 }
 
 void TForm_Login::Button_Login_CancelClick() {
     pressed_ = PressedButton::Cancel;
+    Password_Edit->setFocus();
+    if (host_) {
+        host_->enableMainWindow();
+        host_->showLoginMessage(host_->textOf(Warning::key("Cancel_Login1")) +
+                                QStringLiteral("\r\n\r\n") +
+                                host_->textOf(Warning::key("Cancel_Login2")));
+    }
     reject();
     emit cancelPressed();
 }

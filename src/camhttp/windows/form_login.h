@@ -1,7 +1,6 @@
 #pragma once
 // The login dialog: asks for the camera's administrator password before the live preview or
-// the set-up wizard. For now OK and Cancel only close the dialog and report which was pressed;
-// the password check and what follows it come with the login handling.
+// the set-up wizard, and checks it against what the camera reported about itself.
 
 #include "ui/tnt_widgets.h"
 
@@ -9,6 +8,8 @@
 #include <QLineEdit>
 
 namespace vistrel {
+
+class LoginHost;
 
 class TForm_Login : public QDialog {
     Q_OBJECT
@@ -22,10 +23,15 @@ public:
     // Not a child of the main window: disabling the main window would disable the dialog too.
     explicit TForm_Login(QWidget* parent = nullptr);
 
+    // The main window. Without one OK and Cancel only close the dialog.
+    void setHost(LoginHost* host) { host_ = host; }
+
     // What an opening sets before the dialog is shown: the camera's name, an empty password and
     // the mode. previewMode: a successful login opens the live preview; otherwise it opens the
     // set-up wizard.
     void PrepareOpening(const QString& cameraName, bool previewMode);
+    // The longest password the camera takes.
+    void setPasswordMaxLength(int maxLength) { Password_Edit->setMaxLength(maxLength); }
 
     QString CameraName() const { return UserName_Edit->text(); }
     // The typed password; it stays after the dialog closes, until the next opening.
@@ -35,16 +41,28 @@ public:
     // title-bar button.
     PressedButton LastPressed() const { return pressed_; }
 
+    // FormClose: every way of closing the dialog enables the main window again.
+    void done(int result) override;
+
 signals:
     void okPressed();
     void cancelPressed();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The typed password checked against the camera's report: a pass opens what the mode
+    // says, a refusal warns; the dialog closes either way.
     void Button_Login_OKClick();
+    // Says that the login was cancelled and closes the dialog.
     void Button_Login_CancelClick();
+    // FormActivate: the password field takes the focus.
+    void FormActivate();
+
+    LoginHost* host_ = nullptr;
 
     bool previewMode_ = false;
     PressedButton pressed_ = PressedButton::None;

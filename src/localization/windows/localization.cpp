@@ -25,6 +25,13 @@ QString LookupText(const QString& section, const QString& key) {
     return QString::fromStdString(file.lookup(section.toStdString(), key.toStdString()));
 }
 
+QString warningText(const Warning& warning, const QString& section) {
+    if (warning.kind == Warning::Kind::FixedText) {
+        return QString::fromStdString(warning.text);
+    }
+    return LookupText(section, QString::fromStdString(warning.text));
+}
+
 QStringList languageSelectorEntries() {
     return {
         QStringLiteral("English"),   QStringLiteral("繁體中文"),   QStringLiteral("简体中文"),

@@ -2,6 +2,8 @@
 // Texts of the language file Language.ini, the entries of the language selector and the
 // language preselected from the system's locale.
 
+#include "config/warning.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -12,6 +14,9 @@ namespace vistrel {
 // the section or the key is missing. The file is parsed once and again only when it changes.
 // GUI thread only.
 QString LookupText(const QString& section, const QString& key);
+
+// What a warning says in the language of `section`: the text of its key, or its fixed text.
+QString warningText(const Warning& warning, const QString& section);
 
 // The 23 fixed entries of the language selector; position p selects the section named by key
 // "Section<p+1>" of section "Language_List".
