@@ -74,7 +74,8 @@ QString aligned(const std::vector<Line>& lines) {
     }
     QString output;
     for (const auto& [label, value] : lines) {
-        output += label.leftJustified(width + 2) + value + QLatin1Char('\n');
+        output +=
+            (value.isEmpty() ? label : label.leftJustified(width + 2) + value) + QLatin1Char('\n');
     }
     return output;
 }
