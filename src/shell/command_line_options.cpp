@@ -31,24 +31,25 @@ enum class Option {
 struct OptionSpec {
     Option option;
     std::string_view name;
-    std::string_view valueName; // empty: a flag
+    std::string_view valueName;  // empty: a flag
+    std::string_view value = {}; // what the value is, in words
 };
 
 constexpr std::array kOptions{
     OptionSpec{Option::List, "--list", ""},
-    OptionSpec{Option::Show, "--show", "MAC"},
-    OptionSpec{Option::Configure, "--configure", "MAC"},
-    OptionSpec{Option::Screenshot, "--screenshot", "FILE"},
+    OptionSpec{Option::Show, "--show", "MAC", "a MAC address"},
+    OptionSpec{Option::Configure, "--configure", "MAC", "a MAC address"},
+    OptionSpec{Option::Screenshot, "--screenshot", "FILE", "a file name"},
     OptionSpec{Option::Version, "--version", ""},
     OptionSpec{Option::Json, "--json", ""},
-    OptionSpec{Option::Wait, "--wait", "SECONDS"},
+    OptionSpec{Option::Wait, "--wait", "SECONDS", "a number of seconds"},
     OptionSpec{Option::Dhcp, "--dhcp", ""},
-    OptionSpec{Option::Ip, "--ip", "ADDRESS"},
-    OptionSpec{Option::Netmask, "--netmask", "MASK"},
-    OptionSpec{Option::Gateway, "--gateway", "ADDRESS"},
-    OptionSpec{Option::Dns, "--dns", "ADDRESS"},
-    OptionSpec{Option::Port, "--port", "PORT"},
-    OptionSpec{Option::Name, "--name", "NAME"},
+    OptionSpec{Option::Ip, "--ip", "ADDRESS", "an address"},
+    OptionSpec{Option::Netmask, "--netmask", "MASK", "a netmask"},
+    OptionSpec{Option::Gateway, "--gateway", "ADDRESS", "an address"},
+    OptionSpec{Option::Dns, "--dns", "ADDRESS", "an address"},
+    OptionSpec{Option::Port, "--port", "PORT", "a port number"},
+    OptionSpec{Option::Name, "--name", "NAME", "a name"},
     OptionSpec{Option::ChangePassword, "--change-password", ""},
 };
 
@@ -56,6 +57,8 @@ constexpr std::array kModeOptions{Option::List, Option::Show, Option::Configure,
                                   Option::Version};
 
 constexpr double kLongestWaitSeconds = 3600;
+
+constexpr std::string_view kSeeHelp = " (vistrel-finder --help lists the options)";
 
 const OptionSpec& specOf(Option option) {
     return *std::ranges::find(kOptions, option, &OptionSpec::option);
@@ -83,13 +86,13 @@ bool looksLikeOption(std::string_view argument) {
 std::string readOption(const std::vector<std::string>& arguments, std::size_t& index, Scan& scan) {
     const std::string_view argument = arguments[index++];
     if (!looksLikeOption(argument)) {
-        return "unexpected argument '" + std::string(argument) + "'";
+        return "unexpected argument '" + std::string(argument) + "'" + std::string(kSeeHelp);
     }
     const auto equals = argument.find('=');
     const std::string_view name = argument.substr(0, equals);
     const auto spec = std::ranges::find(kOptions, name, &OptionSpec::name);
     if (spec == kOptions.end()) {
-        return "unknown option " + std::string(name);
+        return "unknown option " + std::string(name) + std::string(kSeeHelp);
     }
     if (scan.given.contains(spec->option)) {
         return std::string(name) + " is given twice";
@@ -104,8 +107,8 @@ std::string readOption(const std::vector<std::string>& arguments, std::size_t& i
     } else if (index < arguments.size() && !arguments[index].starts_with("--")) {
         value = arguments[index++];
     } else {
-        return std::string(name) + " needs a value: " + std::string(name) + " " +
-               std::string(spec->valueName);
+        return std::string(name) + " needs " + std::string(spec->value) + " (" + std::string(name) +
+               " " + std::string(spec->valueName) + ")";
     }
     scan.given.emplace(spec->option, std::move(value));
     scan.order.push_back(spec->option);

@@ -61,14 +61,20 @@ int logIn(CameraReading& reading, const SecretText& password, QTextStream& err) 
                                                                      : kExitAuthentication;
 }
 
-CheckResult typeEverything(CameraConfiguration& config, const CommandLine& line,
-                           const Passwords& passwords) {
-    CheckResult typed = typeChanges(config, line.changes);
-    if (typed.passed() && line.changes.changePassword) {
-        typed =
-            typeNewPassword(config.panel, passwords.fresh.password, passwords.fresh.confirmation);
+// The options into the panel; a refusal is reported with the option it concerns.
+bool typeEverything(CameraConfiguration& config, const CommandLine& line,
+                    const Passwords& passwords, QTextStream& err) {
+    InputResult result = typeChanges(config, line.changes);
+    if (result.passed() && line.changes.changePassword) {
+        result = {
+            typeNewPassword(config.panel, passwords.fresh.password, passwords.fresh.confirmation),
+            "--change-password"};
     }
-    return typed;
+    if (!result.passed()) {
+        reportError(err, QString::fromLatin1(result.option.data(), result.option.size()) +
+                             QStringLiteral(": ") + englishText(*result.check.warning));
+    }
+    return result.passed();
 }
 
 int reportFollowing(const FollowResult& followed, const CommandLine& line, QTextStream& out,
@@ -109,8 +115,7 @@ int sendSettings(CameraSession& session, CameraReading& reading, const CommandLi
     }
     CameraConfiguration& config = reading.config;
     LoadPanelFromCamera(config);
-    if (const CheckResult typed = typeEverything(config, line, passwords); !typed.passed()) {
-        reportError(err, *typed.warning);
+    if (!typeEverything(config, line, passwords, err)) {
         return kExitCheckRefused;
     }
     asked = requestedSettingsOf(config);

@@ -82,8 +82,7 @@ int main(int argc, char* argv[]) {
     const ParsedCommandLine parsed =
         parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.commandLine) {
-        std::fprintf(stderr, "vistrel-finder: %s (vistrel-finder --help lists the options)\n",
-                     parsed.error.c_str());
+        std::fprintf(stderr, "vistrel-finder: %s\n", parsed.error.c_str());
         return kExitUsage;
     }
     const CommandLine& line = *parsed.commandLine;

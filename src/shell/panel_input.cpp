@@ -81,17 +81,19 @@ int characterCount(std::string_view text) {
         QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())).size());
 }
 
-CheckResult typeChanges(CameraConfiguration& config, const ConfigureChanges& changes) {
+InputResult typeChanges(CameraConfiguration& config, const ConfigureChanges& changes) {
     typeAddresses(config, changes);
     if (changes.webPort) {
         if (CheckResult result = typeWebPort(config, *changes.webPort); !result.passed()) {
-            return result;
+            return {std::move(result), "--port"};
         }
     }
     if (changes.name) {
-        return typeName(config, *changes.name);
+        if (CheckResult result = typeName(config, *changes.name); !result.passed()) {
+            return {std::move(result), "--name"};
+        }
     }
-    return CheckResult::pass();
+    return {};
 }
 
 CheckResult typeNewPassword(SettingsPanel& panel, const SecretText& password,

@@ -16,13 +16,13 @@ struct UsageErrorCase {
 };
 
 const UsageErrorCase kUsageErrors[] = {
-    {"unknown option", {"--bogus"}, "unknown option --bogus"},
+    {"unknown option", {"--bogus"}, "unknown option --bogus (vistrel-finder --help lists"},
     {"unknown short option", {"-x"}, "unknown option -x"},
     {"unknown option after a mode", {"--list", "--colour"}, "unknown option --colour"},
-    {"stray argument", {"--list", "now"}, "unexpected argument 'now'"},
-    {"mode without its MAC", {"--show"}, "--show needs a value"},
-    {"MAC taken for an option", {"--configure", "--dhcp"}, "--configure needs a value"},
-    {"value missing at the end", {"--list", "--wait"}, "--wait needs a value"},
+    {"stray argument", {"--list", "now"}, "unexpected argument 'now' (vistrel-finder --help"},
+    {"mode without its MAC", {"--show"}, "--show needs a MAC address (--show MAC)"},
+    {"MAC taken for an option", {"--configure", "--dhcp"}, "--configure needs a MAC address"},
+    {"value missing at the end", {"--list", "--wait"}, "--wait needs a number of seconds"},
     {"short MAC", {"--show", "02:56:49:00:01"}, "is not a MAC address"},
     {"MAC with a letter beyond f", {"--show", "02:56:49:00:01:0g"}, "is not a MAC address"},
     {"MAC with one-digit pairs", {"--show", "2:56:49:0:1:a:00"}, "is not a MAC address"},

@@ -46,8 +46,8 @@ struct OpenedCamera : test::ReadCamera {
         return texts;
     }
     std::string refusal(const ConfigureChanges& changes) {
-        const CheckResult result = typeChanges(config(), changes);
-        return result.passed() ? "passes" : result.warning->text;
+        const InputResult result = typeChanges(config(), changes);
+        return result.passed() ? "passes" : result.check.warning->text;
     }
     // What the command line does: the options into the fields, then the confirm's checks.
     std::string outcome(const ConfigureChanges& changes) {
