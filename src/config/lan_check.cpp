@@ -94,6 +94,16 @@ bool isNetmaskShape(const Ipv4Address& netmask) {
            std::all_of(firstNot255 + 1, netmask.end(), [](auto octet) { return octet == 0; });
 }
 
+CheckResult Check_Web_Port(CameraConfiguration& config) {
+    std::uint16_t port = 0;
+    if (auto result = readWebPort(config.panel.MEMO_SETTING_WebPort_EDIT, port); !result.passed()) {
+        return result;
+    }
+    writeBigEndian16(config.shortRecord, kShortRecordLayout.webPort, port);
+    writeBigEndian16(config.longRecord, kLongRecordLayout.webPort, port);
+    return CheckResult::pass();
+}
+
 CheckResult Check_Lan_Settings(CameraConfiguration& config) {
     if (config.addressChoice.wizardChoosesDhcp()) {
         config.shortRecord[kShortRecordLayout.dhcpFlag] = 1;

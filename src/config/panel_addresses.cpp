@@ -48,6 +48,16 @@ void putAddress(SettingsPanel& panel, AddressGroup group, std::string_view text)
 
 } // namespace
 
+void typeDottedAddress(SettingsPanel& panel, AddressGroup group, std::string_view dotted) {
+    const auto fields = panel.octetFields(group);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const bool last = i + 1 == fields.size();
+        const auto dot = last ? std::string_view::npos : dotted.find('.');
+        fields[i]->text = std::string(dotted.substr(0, dot));
+        dotted.remove_prefix(dot == std::string_view::npos ? dotted.size() : dot + 1);
+    }
+}
+
 void fillAddressFields(SettingsPanel& panel, AddressGroup group, std::string_view paddedText) {
     const auto fields = panel.octetFields(group);
     for (std::size_t i = 0; i < fields.size(); ++i) {

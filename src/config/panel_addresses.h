@@ -19,4 +19,10 @@ void fillAddressFields(SettingsPanel& panel, AddressGroup group, std::string_vie
 void PutAddressesInPanel(SettingsPanel& panel, std::string_view ip, std::string_view netmask,
                          std::string_view gateway, std::string_view dns);
 
+// A dotted address typed into the group's four fields: the text between dots goes into each
+// field as it stands, so that the LAN check judges exactly what was given. A text of fewer than
+// four parts leaves the remaining fields empty; the last field takes whatever follows the third
+// dot, further dots included.
+void typeDottedAddress(SettingsPanel& panel, AddressGroup group, std::string_view dotted);
+
 } // namespace vistrel

@@ -76,6 +76,16 @@ constexpr std::array kImages{
 
 #undef VISTREL_CONTROL
 
+// The four octet fields of a group, const or not as the panel is.
+template <typename Panel> auto octetFieldsOf(Panel& panel, AddressGroup group) {
+    const auto first = 4 * static_cast<std::size_t>(group);
+    std::array<decltype(&(panel.*(kOctetFields[0].second))), 4> fields{};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        fields[i] = &(panel.*(kOctetFields[first + i].second));
+    }
+    return fields;
+}
+
 template <typename Control, std::size_t N>
 Control* find(SettingsPanel& panel, const std::array<NamedMember<Control>, N>& table,
               std::string_view name) {
@@ -139,12 +149,11 @@ ImageControl* SettingsPanel::image(std::string_view name) {
 }
 
 std::array<EditControl*, 4> SettingsPanel::octetFields(AddressGroup group) {
-    const auto first = 4 * static_cast<std::size_t>(group);
-    std::array<EditControl*, 4> fields{};
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        fields[i] = &(this->*(kOctetFields[first + i].second));
-    }
-    return fields;
+    return octetFieldsOf(*this, group);
+}
+
+std::array<const EditControl*, 4> SettingsPanel::octetFields(AddressGroup group) const {
+    return octetFieldsOf(*this, group);
 }
 
 std::string_view SettingsPanel::nextOctetFieldName(std::string_view name) {

@@ -99,6 +99,7 @@ struct SettingsPanel {
 
     // The four octet fields of an address, and all sixteen in tab order (the web port follows).
     std::array<EditControl*, 4> octetFields(AddressGroup group);
+    std::array<const EditControl*, 4> octetFields(AddressGroup group) const;
     // The name of the field after `name` in tab order; empty after the web port or for a
     // field that is not an octet field.
     static std::string_view nextOctetFieldName(std::string_view name);

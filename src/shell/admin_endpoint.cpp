@@ -64,21 +64,28 @@ void AdminEndpoint::SendDatagram(Bytes datagram) {
 void AdminEndpoint::readPendingDatagrams() {
     // A burst of replies is decoded in slices, so the window keeps painting and answering
     // the user in between; the rest waits in the socket's queue for the next slice.
+    // The socket announces new datagrams once and then waits until one is read. An
+    // announcement can come for datagrams that a later slice has read already, so every call
+    // reads at least once: a read that finds nothing lets the socket announce the next ones.
     QElapsedTimer slice;
     slice.start();
-    while (socket_.hasPendingDatagrams()) {
+    do {
         if (slice.elapsed() >= kSliceMilliseconds) {
             QMetaObject::invokeMethod(this, &AdminEndpoint::readPendingDatagrams,
                                       Qt::QueuedConnection);
             return;
         }
-        const QNetworkDatagram datagram = socket_.receiveDatagram();
+        // With nothing pending the read still happens, with room for a datagram that may have
+        // come in since the question.
+        const qint64 pending = socket_.pendingDatagramSize();
+        const QNetworkDatagram datagram =
+            socket_.receiveDatagram(pending >= 0 ? pending : qint64{kMaxDatagramSize});
         const QByteArray data = datagram.data();
-        if (receiveHandler_) {
+        if (datagram.isValid() && receiveHandler_) {
             receiveHandler_(Bytes(reinterpret_cast<const std::uint8_t*>(data.constData()),
                                   static_cast<std::size_t>(data.size())));
         }
-    }
+    } while (socket_.hasPendingDatagrams());
 }
 
 } // namespace vistrel

@@ -1,6 +1,8 @@
 #pragma once
 // The camera list in a terminal: one search, the replies of a few seconds, then the list.
 
+#include "shell/exit_codes.h"
+
 #include <QTextStream>
 
 namespace vistrel {
@@ -9,8 +11,6 @@ struct ListingOptions {
     bool json = false;
     int waitMilliseconds = 3000;
 };
-
-inline constexpr int kExitPortUnavailable = 2;
 
 // Runs one search on the caller's event loop and prints the cameras in list order. Returns
 // the process exit status: 0, also when no camera answered, or kExitPortUnavailable.

@@ -1,98 +1,41 @@
-// vistrel-finder: finds Vistrel cameras on the local network.
-//   vistrel-finder                          the window
-//   vistrel-finder --screenshot FILE        the window, saved as PNG after --wait seconds
-//   vistrel-finder --list [--json]          the cameras that answer, printed after --wait seconds
+// vistrel-finder: finds Vistrel cameras on the local network and configures them. Without a
+// mode it opens the window; --list, --show and --configure run in a terminal without a display.
+// --help lists every mode and option.
 
+#include "shell/command_line_options.h"
+#include "shell/configure_command.h"
+#include "shell/exit_codes.h"
 #include "shell/headless_listing.h"
 #include "shell/main_window.h"
+#include "shell/password_prompt.h"
+#include "shell/show_command.h"
 #include "shell/single_instance.h"
 #include "ui/data_files.h"
 #include "ui/screenshot.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTextStream>
 #include <QTimer>
-#include <cmath>
-#include <cstring>
-#include <memory>
-#include <optional>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
-constexpr int kExitUsage = 64;
+using namespace vistrel;
 
-struct Options {
-    bool list = false;
-    bool json = false;
-    QString screenshot;
-    int waitMilliseconds = 3000;
-};
-
-// The window needs a display; the listing and the help text must work without one.
-bool runsWithoutWindow(int argc, char* argv[]) {
-    for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"--list", "--help", "-h", "--help-all", "-?"}) {
-            if (std::strcmp(argv[i], option) == 0) {
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
-std::optional<Options> parseOptions(const QCoreApplication& app) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Finds Vistrel network cameras on the local network."));
-    parser.addHelpOption();
-    const QCommandLineOption list(QStringLiteral("list"),
-                                  QStringLiteral("Search once and print the cameras found."));
-    const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("With --list: print a JSON array."));
-    const QCommandLineOption wait(QStringLiteral("wait"),
-                                  QStringLiteral("Seconds to collect replies (default 3)."),
-                                  QStringLiteral("SECONDS"), QStringLiteral("3"));
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                        QStringLiteral("Save the main window as PNG and exit."),
-                                        QStringLiteral("FILE"));
-    parser.addOptions({list, json, wait, screenshot});
-    parser.process(app);
-
-    bool validWait = false;
-    const double waitSeconds = parser.value(wait).toDouble(&validWait);
-    if (!validWait || !std::isfinite(waitSeconds) || waitSeconds < 0 || waitSeconds > 3600) {
-        QTextStream(stderr) << "vistrel-finder: --wait takes a number of seconds from 0 to 3600\n";
-        return std::nullopt;
-    }
-    Options options;
-    options.list = parser.isSet(list);
-    options.json = parser.isSet(json);
-    options.screenshot = parser.value(screenshot);
-    options.waitMilliseconds = static_cast<int>(std::lround(waitSeconds * 1000));
-    return options;
-}
-
-int runListing(const Options& options) {
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    vistrel::ListingOptions listing;
-    listing.json = options.json;
-    listing.waitMilliseconds = options.waitMilliseconds;
-    return vistrel::runHeadlessListing(listing, out, err);
-}
-
-int runWindow(QApplication& app, const Options& options) {
-    using namespace vistrel;
+int runWindow(QApplication& app, const CommandLine& line) {
     app.setWindowIcon(QIcon(dataFilePath(QStringLiteral("icons/vistrel-finder-256.png"))));
     app.setQuitOnLastWindowClosed(false); // the tray keeps the finder running while hidden
 
     // A screenshot is a tool run beside the user's finder; everything else is one instance.
+    const bool screenshot = line.mode == Mode::Screenshot;
     SingleInstance instance(TMainForm::kCaption);
-    if (options.screenshot.isEmpty() && !instance.becomePrimary()) {
+    if (!screenshot && !instance.becomePrimary()) {
         if (instance.askPrimaryToShow()) {
-            return 0;
+            return kExitDone;
         }
         QTextStream(stderr)
             << "vistrel-finder: another finder holds the lock but does not answer\n";
@@ -103,12 +46,12 @@ int runWindow(QApplication& app, const Options& options) {
                      &TMainForm::restoreFromTray);
     mainForm.Form_OnCreate();
     mainForm.show();
-    if (!options.screenshot.isEmpty()) {
-        QTimer::singleShot(options.waitMilliseconds, &mainForm, [&] {
-            const bool saved = saveWindowScreenshot(mainForm, options.screenshot);
+    if (screenshot) {
+        const QString file = QString::fromLocal8Bit(line.screenshotFile.c_str());
+        QTimer::singleShot(line.waitMilliseconds, &mainForm, [&mainForm, file] {
+            const bool saved = saveWindowScreenshot(mainForm, file);
             if (!saved) {
-                QTextStream(stderr)
-                    << "vistrel-finder: cannot write " << options.screenshot << '\n';
+                QTextStream(stderr) << "vistrel-finder: cannot write " << file << '\n';
             }
             QCoreApplication::exit(saved ? 0 : 1);
         });
@@ -116,27 +59,43 @@ int runWindow(QApplication& app, const Options& options) {
     return app.exec();
 }
 
+int runInTerminal(const CommandLine& line) {
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    switch (line.mode) {
+    case Mode::List:
+        return runHeadlessListing({line.json, line.waitMilliseconds}, out, err);
+    case Mode::Show:
+        return runShow(line, out, err);
+    default: {
+        ControllingTerminal terminal;
+        const PasswordSources passwords{[](const char* name) { return std::getenv(name); },
+                                        terminal};
+        return runConfigure(line, passwords, out, err);
+    }
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    std::unique_ptr<QCoreApplication> app;
-    if (runsWithoutWindow(argc, argv)) {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    } else {
-        app = std::make_unique<QApplication>(argc, argv);
+    const ParsedCommandLine parsed =
+        parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.commandLine) {
+        std::fprintf(stderr, "vistrel-finder: %s\n", parsed.error.c_str());
+        return kExitUsage;
     }
+    const CommandLine& line = *parsed.commandLine;
+    if (line.mode == Mode::Help || line.mode == Mode::Version) {
+        std::fputs((line.mode == Mode::Help ? helpText() : versionText()).c_str(), stdout);
+        return kExitDone;
+    }
+    if (needsWindow(line.mode)) {
+        QApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("vistrel-finder"));
+        return runWindow(app, line);
+    }
+    QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vistrel-finder"));
-    const auto options = parseOptions(*app);
-    if (!options) {
-        return kExitUsage;
-    }
-    if (options->list) {
-        return runListing(*options);
-    }
-    auto* gui = qobject_cast<QApplication*>(app.get());
-    if (gui == nullptr) { // e.g. "--screenshot --list": the file name went missing
-        QTextStream(stderr) << "vistrel-finder: --screenshot needs a file name\n";
-        return kExitUsage;
-    }
-    return runWindow(*gui, *options);
+    return runInTerminal(line);
 }

@@ -1,5 +1,6 @@
 #include "base/byte_layout.h"
 #include "config/lan_check.h"
+#include "config/panel_addresses.h"
 #include "config_fixtures.h"
 
 #include <gtest/gtest.h>
@@ -138,6 +139,49 @@ TEST_F(FixedAddress, ThePanelsOwnDhcpRadioIsNotWhatCounts) {
     config.addressChoice.checkPanelRadio(AddressMode::Dhcp); // the wizard's pairs stay static
     config.panel.MEMO_SETTING_WebPort_EDIT.text = "0";
     EXPECT_EQ(lanWarning(config), "WebPort_Range_Err_Message");
+}
+
+TEST_F(FixedAddress, AnAddressOfFiveNumbersIsOutOfRange) {
+    typeDottedAddress(config.panel, AddressGroup::Ip, "192.168.2.3.4");
+    EXPECT_EQ(lanWarning(config), "IP_Range_Err_Message");
+}
+
+// The port of a camera that stays on DHCP: the LAN check's rule, without the addresses.
+TEST_F(FixedAddress, TheWebPortAloneFollowsTheLanChecksRule) {
+    const struct {
+        const char* port;
+        const char* warning;
+    } cases[] = {{"8080", nullptr},
+                 {"1", nullptr},
+                 {"65535", nullptr},
+                 {"0", "WebPort_Range_Err_Message"},
+                 {"65536", "WebPort_Range_Err_Message"},
+                 {"8o", "WebPort_Range_Err_Message"},
+                 {"", "WebPort_Complete_Err_Message"}};
+    config.addressChoice.RadioButton_T2_DHCPClick();
+    test::setOctets(config.panel, AddressGroup::Ip, "999.x..");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.port);
+        config.panel.MEMO_SETTING_WebPort_EDIT.text = c.port;
+        const CheckResult result = Check_Web_Port(config);
+        EXPECT_EQ(result.passed() ? "passes" : result.warning->text,
+                  c.warning ? c.warning : "passes");
+    }
+}
+
+TEST_F(FixedAddress, AWebPortCheckedAloneStaysThroughTheDhcpLanCheck) {
+    config.addressChoice.RadioButton_T2_DHCPClick();
+    config.panel.MEMO_SETTING_WebPort_EDIT.text = "0";
+    EXPECT_FALSE(Check_Web_Port(config).passed());
+    EXPECT_EQ(bytesAt(config.shortRecord, 60, 2), (std::vector<std::uint8_t>{0, 0}));
+
+    config.panel.MEMO_SETTING_WebPort_EDIT.text = "8081";
+    ASSERT_TRUE(Check_Web_Port(config).passed());
+    ASSERT_TRUE(Check_Lan_Settings(config).passed());
+    EXPECT_EQ(bytesAt(config.shortRecord, 60, 2), (std::vector<std::uint8_t>{0x1F, 0x91}));
+    EXPECT_EQ(bytesAt(config.longRecord, 92, 2), (std::vector<std::uint8_t>{0x1F, 0x91}));
+    EXPECT_EQ(config.shortRecord[kShortRecordLayout.dhcpFlag], 1);
+    EXPECT_EQ(config.longRecord[kLongRecordLayout.dhcpFlag], 1);
 }
 
 TEST(NetmaskShape, AcceptsLeadingOnesOnly) {

@@ -122,5 +122,25 @@ TEST(PutAddressesInPanel, ReadsDottedTextsLeniently) {
     EXPECT_EQ(octetTexts(panel, AddressGroup::Netmask), (Texts{"0", "0", "0", ""}));
 }
 
+// A dotted address given as one text goes into the fields piece by piece, unread, so that the
+// LAN check sees exactly what was typed.
+TEST(TypeDottedAddress, PutsEachPieceIntoItsFieldAsItStands) {
+    const struct {
+        const char* dotted;
+        Texts fields;
+    } cases[] = {
+        {"192.168.2.3", {"192", "168", "2", "3"}}, {"10.0.0", {"10", "0", "0", ""}},
+        {"1..2.3", {"1", "", "2", "3"}},           {"1.2.3.4.5", {"1", "2", "3", "4.5"}},
+        {" 1.02.x.-4", {" 1", "02", "x", "-4"}},   {"", {"", "", "", ""}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.dotted);
+        SettingsPanel panel;
+        test::setOctets(panel, AddressGroup::Gateway, "9.9.9.9");
+        typeDottedAddress(panel, AddressGroup::Gateway, c.dotted);
+        EXPECT_EQ(octetTexts(panel, AddressGroup::Gateway), c.fields);
+    }
+}
+
 } // namespace
 } // namespace vistrel

@@ -1,0 +1,346 @@
+#include "shell/command_line_options.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <map>
+
+namespace vistrel {
+
+namespace {
+
+enum class Option {
+    List,
+    Show,
+    Configure,
+    Screenshot,
+    Version,
+    Json,
+    Wait,
+    Dhcp,
+    Ip,
+    Netmask,
+    Gateway,
+    Dns,
+    Port,
+    Name,
+    ChangePassword,
+};
+
+struct OptionSpec {
+    Option option;
+    std::string_view name;
+    std::string_view valueName;  // empty: a flag
+    std::string_view value = {}; // what the value is, in words
+};
+
+constexpr std::array kOptions{
+    OptionSpec{Option::List, "--list", ""},
+    OptionSpec{Option::Show, "--show", "MAC", "a MAC address"},
+    OptionSpec{Option::Configure, "--configure", "MAC", "a MAC address"},
+    OptionSpec{Option::Screenshot, "--screenshot", "FILE", "a file name"},
+    OptionSpec{Option::Version, "--version", ""},
+    OptionSpec{Option::Json, "--json", ""},
+    OptionSpec{Option::Wait, "--wait", "SECONDS", "a number of seconds"},
+    OptionSpec{Option::Dhcp, "--dhcp", ""},
+    OptionSpec{Option::Ip, "--ip", "ADDRESS", "an address"},
+    OptionSpec{Option::Netmask, "--netmask", "MASK", "a netmask"},
+    OptionSpec{Option::Gateway, "--gateway", "ADDRESS", "an address"},
+    OptionSpec{Option::Dns, "--dns", "ADDRESS", "an address"},
+    OptionSpec{Option::Port, "--port", "PORT", "a port number"},
+    OptionSpec{Option::Name, "--name", "NAME", "a name"},
+    OptionSpec{Option::ChangePassword, "--change-password", ""},
+};
+
+constexpr std::array kModeOptions{Option::List, Option::Show, Option::Configure, Option::Screenshot,
+                                  Option::Version};
+
+constexpr double kLongestWaitSeconds = 3600;
+
+constexpr std::string_view kSeeHelp = " (vistrel-finder --help lists the options)";
+
+const OptionSpec& specOf(Option option) {
+    return *std::ranges::find(kOptions, option, &OptionSpec::option);
+}
+
+std::string nameOf(Option option) {
+    return std::string(specOf(option).name);
+}
+
+// The options given, in the order given, with their values.
+using GivenOptions = std::map<Option, std::string>;
+
+struct Scan {
+    GivenOptions given;
+    std::vector<Option> order;
+    std::string error;
+};
+
+bool looksLikeOption(std::string_view argument) {
+    return argument.size() > 1 && argument.front() == '-';
+}
+
+// Reads "--name", "--name value" or "--name=value" at arguments[index]; advances index past
+// what it read.
+std::string readOption(const std::vector<std::string>& arguments, std::size_t& index, Scan& scan) {
+    const std::string_view argument = arguments[index++];
+    if (!looksLikeOption(argument)) {
+        return "unexpected argument '" + std::string(argument) + "'" + std::string(kSeeHelp);
+    }
+    const auto equals = argument.find('=');
+    const std::string_view name = argument.substr(0, equals);
+    const auto spec = std::ranges::find(kOptions, name, &OptionSpec::name);
+    if (spec == kOptions.end()) {
+        return "unknown option " + std::string(name) + std::string(kSeeHelp);
+    }
+    if (scan.given.contains(spec->option)) {
+        return std::string(name) + " is given twice";
+    }
+    std::string value;
+    if (spec->valueName.empty()) {
+        if (equals != std::string_view::npos) {
+            return std::string(name) + " takes no value";
+        }
+    } else if (equals != std::string_view::npos) {
+        value = std::string(argument.substr(equals + 1));
+    } else if (index < arguments.size() && !arguments[index].starts_with("--")) {
+        value = arguments[index++];
+    } else {
+        return std::string(name) + " needs " + std::string(spec->value) + " (" + std::string(name) +
+               " " + std::string(spec->valueName) + ")";
+    }
+    scan.given.emplace(spec->option, std::move(value));
+    scan.order.push_back(spec->option);
+    return {};
+}
+
+Scan scanArguments(const std::vector<std::string>& arguments) {
+    Scan scan;
+    for (std::size_t index = 0; index < arguments.size() && scan.error.empty();) {
+        scan.error = readOption(arguments, index, scan);
+    }
+    return scan;
+}
+
+std::optional<double> secondsOf(std::string_view text) {
+    double seconds = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(seconds) || seconds < 0 || seconds > kLongestWaitSeconds) {
+        return std::nullopt;
+    }
+    return seconds;
+}
+
+Mode modeOf(Option option) {
+    switch (option) {
+    case Option::List:
+        return Mode::List;
+    case Option::Show:
+        return Mode::Show;
+    case Option::Configure:
+        return Mode::Configure;
+    case Option::Screenshot:
+        return Mode::Screenshot;
+    default:
+        return Mode::Version;
+    }
+}
+
+// The mode, or an error when two were given.
+std::string chooseMode(const Scan& scan, Mode& mode) {
+    std::vector<Option> modes;
+    std::ranges::copy_if(scan.order, std::back_inserter(modes), [](Option option) {
+        return std::ranges::find(kModeOptions, option) != kModeOptions.end();
+    });
+    if (modes.size() > 1) {
+        return nameOf(modes[0]) + " and " + nameOf(modes[1]) + " cannot be used together";
+    }
+    mode = modes.empty() ? Mode::Window : modeOf(modes.front());
+    return {};
+}
+
+struct Companion {
+    Option option;
+    std::vector<Mode> modes;
+    std::string_view goesWith;
+};
+
+// Which options go with which modes.
+const std::vector<Companion>& companions() {
+    static const std::vector<Companion> table = [] {
+        std::vector<Companion> list{{Option::Json,
+                                     {Mode::List, Mode::Show, Mode::Configure},
+                                     "--list, --show or --configure"},
+                                    {Option::Wait,
+                                     {Mode::List, Mode::Show, Mode::Configure, Mode::Screenshot},
+                                     "--list, --show, --configure or --screenshot"}};
+        for (Option option : {Option::Dhcp, Option::Ip, Option::Netmask, Option::Gateway,
+                              Option::Dns, Option::Port, Option::Name, Option::ChangePassword}) {
+            list.push_back({option, {Mode::Configure}, "--configure"});
+        }
+        return list;
+    }();
+    return table;
+}
+
+std::string checkCompanions(const Scan& scan, Mode mode) {
+    for (const Companion& companion : companions()) {
+        if (scan.given.contains(companion.option) &&
+            std::ranges::find(companion.modes, mode) == companion.modes.end()) {
+            return nameOf(companion.option) + " goes with " + std::string(companion.goesWith);
+        }
+    }
+    return {};
+}
+
+std::optional<std::string> valueOf(const GivenOptions& given, Option option) {
+    const auto found = given.find(option);
+    return found == given.end() ? std::nullopt : std::optional(found->second);
+}
+
+std::string readChanges(const GivenOptions& given, ConfigureChanges& changes) {
+    changes.dhcp = given.contains(Option::Dhcp);
+    changes.ip = valueOf(given, Option::Ip);
+    changes.netmask = valueOf(given, Option::Netmask);
+    changes.gateway = valueOf(given, Option::Gateway);
+    changes.dns = valueOf(given, Option::Dns);
+    changes.webPort = valueOf(given, Option::Port);
+    changes.name = valueOf(given, Option::Name);
+    changes.changePassword = given.contains(Option::ChangePassword);
+    if (changes.dhcp && changes.changesAddress()) {
+        return "--dhcp cannot be used with --ip, --netmask, --gateway or --dns";
+    }
+    if (changes.ip && !changes.netmask) {
+        return "--ip needs --netmask";
+    }
+    if (!changes.changesAnything()) {
+        return "--configure needs a change: --dhcp, --ip, --netmask, --gateway, --dns, --port, "
+               "--name or --change-password";
+    }
+    return {};
+}
+
+std::string readMac(const GivenOptions& given, Option option, std::string& mac) {
+    const std::string& text = given.at(option);
+    const auto normalized = normalizedMacText(text);
+    if (!normalized) {
+        return nameOf(option) + ": '" + text +
+               "' is not a MAC address (six pairs of hexadecimal digits, such as "
+               "00:1a:2b:3c:4d:5e)";
+    }
+    mac = *normalized;
+    return {};
+}
+
+std::string readValues(const Scan& scan, CommandLine& line) {
+    const GivenOptions& given = scan.given;
+    line.json = given.contains(Option::Json);
+    line.waitMilliseconds = defaultWaitMilliseconds(line.mode);
+    if (const auto wait = valueOf(given, Option::Wait)) {
+        const auto seconds = secondsOf(*wait);
+        if (!seconds) {
+            return "--wait takes a number of seconds from 0 to 3600, not '" + *wait + "'";
+        }
+        line.waitMilliseconds = static_cast<int>(std::lround(*seconds * 1000));
+    }
+    switch (line.mode) {
+    case Mode::Show:
+        return readMac(given, Option::Show, line.mac);
+    case Mode::Configure:
+        if (std::string error = readMac(given, Option::Configure, line.mac); !error.empty()) {
+            return error;
+        }
+        return readChanges(given, line.changes);
+    case Mode::Screenshot:
+        line.screenshotFile = given.at(Option::Screenshot);
+        return line.screenshotFile.empty() ? "--screenshot needs a file name" : std::string();
+    default:
+        return {};
+    }
+}
+
+bool asksForHelp(const std::vector<std::string>& arguments) {
+    return std::ranges::any_of(arguments, [](const std::string& argument) {
+        return argument == "--help" || argument == "-h";
+    });
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+} // namespace
+
+std::optional<std::string> normalizedMacText(std::string_view text) {
+    constexpr std::size_t kMacTextLength = 17;
+    if (text.size() != kMacTextLength) {
+        return std::nullopt;
+    }
+    std::string normalized;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (i % 3 == 2) {
+            if (c != ':' && c != '-') {
+                return std::nullopt;
+            }
+            normalized += ':';
+        } else if (const int value = hexValue(c); value >= 0) {
+            normalized += "0123456789abcdef"[value];
+        } else {
+            return std::nullopt;
+        }
+    }
+    return normalized;
+}
+
+int defaultWaitMilliseconds(Mode mode) {
+    switch (mode) {
+    case Mode::Show:
+        return 5000;
+    case Mode::Configure:
+        return 20000;
+    default:
+        return 3000;
+    }
+}
+
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
+    if (asksForHelp(arguments)) {
+        CommandLine help;
+        help.mode = Mode::Help;
+        return {help, {}};
+    }
+    const Scan scan = scanArguments(arguments);
+    if (!scan.error.empty()) {
+        return {std::nullopt, scan.error};
+    }
+    CommandLine line;
+    std::string error = chooseMode(scan, line.mode);
+    if (error.empty()) {
+        error = checkCompanions(scan, line.mode);
+    }
+    if (error.empty()) {
+        error = readValues(scan, line);
+    }
+    if (!error.empty()) {
+        return {std::nullopt, error};
+    }
+    return {line, {}};
+}
+
+std::string versionText() {
+    return "vistrel-finder " VISTREL_VERSION "\n";
+}
+
+} // namespace vistrel
