@@ -56,7 +56,7 @@ CheckResult Check_Wireless_Settings(CameraConfiguration& config) {
     }
     WlanInfo& wlan = config.wlan;
     const int security = panel.ComboBox_SS.itemIndex;
-    wlan.mode = "1";
+    wlan.mode = std::string(1, '1'); // not a literal: GCC 12 warns falsely (-Wrestrict)
     wlan.ssid = panel.MEMO_SETTING_SSID_EDIT.text;
     wlan.channel = std::to_string(panel.ComboBox_Channel.itemIndex);
     wlan.auth = authOf(security);
