@@ -2,8 +2,8 @@
 // JPEG pictures for tests and benchmarks, encoded with libjpeg-turbo as cameras encode them
 // (4:2:0 chroma subsampling).
 
+#include <algorithm>
 #include <cstdint>
-#include <random>
 #include <turbojpeg.h>
 #include <vector>
 
@@ -54,19 +54,22 @@ inline RgbPicture twoHalves(int width, int height, Rgb left, Rgb right) {
 // the noise, so that consecutive pictures differ.
 inline RgbPicture noisyScene(int width, int height, unsigned variant) {
     RgbPicture picture{width, height, {}};
-    picture.bytes.resize(static_cast<std::size_t>(width * height * 3));
-    std::minstd_rand noise(variant * 7919u + 1u);
-    std::normal_distribution<float> grain(0.0f, 9.0f);
+    picture.bytes.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3);
+    std::uint32_t noise = variant * 2654435761u + 1u;
+    const auto grain = [&noise] { // about ±8 levels, most of them small (xorshift32)
+        noise ^= noise << 13, noise ^= noise >> 17, noise ^= noise << 5;
+        return static_cast<int>(noise & 7u) + static_cast<int>(noise >> 8 & 7u) +
+               static_cast<int>(noise >> 16 & 3u) - 8;
+    };
     std::uint8_t* out = picture.bytes.data();
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const int shifted = x + static_cast<int>(variant) * 3;
             const bool edge = (shifted / 97 + y / 61) % 5 == 0;
-            const float base[3]{60.0f + 120.0f * x / width, 90.0f + 100.0f * y / height,
-                                edge ? 200.0f : 70.0f + 40.0f * ((shifted / 13) % 3)};
-            for (const float channel : base) {
-                const float value = channel + grain(noise);
-                *out++ = static_cast<std::uint8_t>(value < 0 ? 0 : value > 255 ? 255 : value);
+            const int base[3]{60 + 120 * x / width, 90 + 100 * y / height,
+                              edge ? 200 : 70 + 40 * ((shifted / 13) % 3)};
+            for (const int channel : base) {
+                *out++ = static_cast<std::uint8_t>(std::clamp(channel + grain(), 0, 255));
             }
         }
     }
