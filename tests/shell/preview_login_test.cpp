@@ -15,10 +15,13 @@
 #include "support/scripted_picture_source.h"
 #include "wizard/form_wizard.h"
 
+#include <QCursor>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace vistrel {
 
@@ -124,6 +127,16 @@ private slots:
         QElapsedTimer sinceOk;
         qint64 warnedAfterMs = -1;
         const auto logInAndTime = logIn(QStringLiteral("hedgehog"));
+        // The probe runs off the GUI thread: timers go on, under a busy cursor.
+        int ticks = 0;
+        int busyTicks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&] {
+            ++ticks;
+            const QCursor* cursor = QGuiApplication::overrideCursor();
+            busyTicks += cursor && cursor->shape() == Qt::WaitCursor ? 1 : 0;
+        });
+        ticker.start(50);
         QVERIFY(test::ModalAnswers(5000)
                     .then(form->loginDialog(),
                           [&] {
@@ -150,6 +163,8 @@ private slots:
                  qPrintable(QString::number(warnedAfterMs)));
         QVERIFY(!form->previewWindow().isVisible());
         QCOMPARE(script->openCount(), 0);
+        QVERIFY2(busyTicks >= 20, qPrintable(QString::number(busyTicks)));
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
 
     void handOverAfterSetUpProbesThenOpensThePreviewWithTheNewPassword() {
