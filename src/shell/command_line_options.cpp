@@ -28,7 +28,7 @@ enum class Option {
     ChangePassword,
 };
 
-struct OptionSpec {
+struct OptionEntry {
     Option option;
     std::string_view name;
     std::string_view valueName;  // empty: a flag
@@ -36,21 +36,21 @@ struct OptionSpec {
 };
 
 constexpr std::array kOptions{
-    OptionSpec{Option::List, "--list", ""},
-    OptionSpec{Option::Show, "--show", "MAC", "a MAC address"},
-    OptionSpec{Option::Configure, "--configure", "MAC", "a MAC address"},
-    OptionSpec{Option::Screenshot, "--screenshot", "FILE", "a file name"},
-    OptionSpec{Option::Version, "--version", ""},
-    OptionSpec{Option::Json, "--json", ""},
-    OptionSpec{Option::Wait, "--wait", "SECONDS", "a number of seconds"},
-    OptionSpec{Option::Dhcp, "--dhcp", ""},
-    OptionSpec{Option::Ip, "--ip", "ADDRESS", "an address"},
-    OptionSpec{Option::Netmask, "--netmask", "MASK", "a netmask"},
-    OptionSpec{Option::Gateway, "--gateway", "ADDRESS", "an address"},
-    OptionSpec{Option::Dns, "--dns", "ADDRESS", "an address"},
-    OptionSpec{Option::Port, "--port", "PORT", "a port number"},
-    OptionSpec{Option::Name, "--name", "NAME", "a name"},
-    OptionSpec{Option::ChangePassword, "--change-password", ""},
+    OptionEntry{Option::List, "--list", ""},
+    OptionEntry{Option::Show, "--show", "MAC", "a MAC address"},
+    OptionEntry{Option::Configure, "--configure", "MAC", "a MAC address"},
+    OptionEntry{Option::Screenshot, "--screenshot", "FILE", "a file name"},
+    OptionEntry{Option::Version, "--version", ""},
+    OptionEntry{Option::Json, "--json", ""},
+    OptionEntry{Option::Wait, "--wait", "SECONDS", "a number of seconds"},
+    OptionEntry{Option::Dhcp, "--dhcp", ""},
+    OptionEntry{Option::Ip, "--ip", "ADDRESS", "an address"},
+    OptionEntry{Option::Netmask, "--netmask", "MASK", "a netmask"},
+    OptionEntry{Option::Gateway, "--gateway", "ADDRESS", "an address"},
+    OptionEntry{Option::Dns, "--dns", "ADDRESS", "an address"},
+    OptionEntry{Option::Port, "--port", "PORT", "a port number"},
+    OptionEntry{Option::Name, "--name", "NAME", "a name"},
+    OptionEntry{Option::ChangePassword, "--change-password", ""},
 };
 
 constexpr std::array kModeOptions{Option::List, Option::Show, Option::Configure, Option::Screenshot,
@@ -60,8 +60,8 @@ constexpr double kLongestWaitSeconds = 3600;
 
 constexpr std::string_view kSeeHelp = " (vistrel-finder --help lists the options)";
 
-const OptionSpec& specOf(Option option) {
-    return *std::ranges::find(kOptions, option, &OptionSpec::option);
+const OptionEntry& specOf(Option option) {
+    return *std::ranges::find(kOptions, option, &OptionEntry::option);
 }
 
 std::string nameOf(Option option) {
@@ -90,15 +90,15 @@ std::string readOption(const std::vector<std::string>& arguments, std::size_t& i
     }
     const auto equals = argument.find('=');
     const std::string_view name = argument.substr(0, equals);
-    const auto spec = std::ranges::find(kOptions, name, &OptionSpec::name);
-    if (spec == kOptions.end()) {
+    const auto entry = std::ranges::find(kOptions, name, &OptionEntry::name);
+    if (entry == kOptions.end()) {
         return "unknown option " + std::string(name) + std::string(kSeeHelp);
     }
-    if (scan.given.contains(spec->option)) {
+    if (scan.given.contains(entry->option)) {
         return std::string(name) + " is given twice";
     }
     std::string value;
-    if (spec->valueName.empty()) {
+    if (entry->valueName.empty()) {
         if (equals != std::string_view::npos) {
             return std::string(name) + " takes no value";
         }
@@ -107,11 +107,11 @@ std::string readOption(const std::vector<std::string>& arguments, std::size_t& i
     } else if (index < arguments.size() && !arguments[index].starts_with("--")) {
         value = arguments[index++];
     } else {
-        return std::string(name) + " needs " + std::string(spec->value) + " (" + std::string(name) +
-               " " + std::string(spec->valueName) + ")";
+        return std::string(name) + " needs " + std::string(entry->value) + " (" +
+               std::string(name) + " " + std::string(entry->valueName) + ")";
     }
-    scan.given.emplace(spec->option, std::move(value));
-    scan.order.push_back(spec->option);
+    scan.given.emplace(entry->option, std::move(value));
+    scan.order.push_back(entry->option);
     return {};
 }
 
