@@ -1,5 +1,7 @@
 #include "shell/command_line_options.h"
 
+#include "protocol/hex_digit.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -267,19 +269,6 @@ bool asksForHelp(const std::vector<std::string>& arguments) {
     });
 }
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
 } // namespace
 
 std::optional<std::string> normalizedMacText(std::string_view text) {
@@ -295,7 +284,7 @@ std::optional<std::string> normalizedMacText(std::string_view text) {
                 return std::nullopt;
             }
             normalized += ':';
-        } else if (const int value = hexValue(c); value >= 0) {
+        } else if (const int value = hexDigitValue(c); value >= 0) {
             normalized += "0123456789abcdef"[value];
         } else {
             return std::nullopt;
