@@ -19,6 +19,7 @@
 namespace {
 
 const QDir kDataDir(QStringLiteral(VISTREL_SOURCE_DATA_DIR));
+const QDir kPackagingDir(QStringLiteral(VISTREL_SOURCE_PACKAGING_DIR));
 const QDir kSkinDir(kDataDir.filePath(QStringLiteral("image_Quarel")));
 const QDir kIconDir(kDataDir.filePath(QStringLiteral("icons")));
 
@@ -329,12 +330,12 @@ void SkinPicturesTest::iconsComeInEverySize() {
 }
 
 void SkinPicturesTest::desktopEntryStartsTheFinderWithItsIcon() {
-    const QByteArray entry = fileBytes(kDataDir.filePath(QStringLiteral("vistrel-finder.desktop")));
+    const QByteArray entry = fileBytes(kPackagingDir.filePath(QStringLiteral("net.vistrel.Finder.desktop")));
     QVERIFY(entry.startsWith("[Desktop Entry]\n"));
     const QList<QByteArray> lines = entry.split('\n');
     for (const char* line :
          {"Type=Application", "Name=Vistrel Finder", "Exec=vistrel-finder", "Icon=vistrel-finder",
-          "Categories=Network;Video;", "Terminal=false"}) {
+          "Categories=Network;Monitor;", "Terminal=false"}) {
         QVERIFY2(lines.contains(line), line);
     }
     QVERIFY(kIconDir.exists(QStringLiteral("vistrel-finder.svg")));
