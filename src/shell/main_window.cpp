@@ -189,7 +189,7 @@ void TMainForm::Form_OnCreate() {
                               QMessageBox::warning(nullptr, QString::fromStdString(caption),
                                                    QString::fromStdString(text));
                           });
-    ListBox_IPCAM_->setPictures(CardPictures::fromSkin(skinDirectory()));
+    ListBox_IPCAM_->setPictures(CardPictures::fromSkin());
     TrayIcon_->setIcon(QIcon(dataFilePath(QStringLiteral("icons/vistrel-finder-64.png"))));
     TrayIcon_->show();
     GetDhcp_Timer_.start();

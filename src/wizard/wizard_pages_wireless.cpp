@@ -84,7 +84,7 @@ QToolButton* addWpsButton(QWidget* page, QPoint at) {
     button->setObjectName(QStringLiteral("SpeedButton_T6"));
     button->setGeometry({at, kWpsPicture + QSize(2, 2) * kWpsButtonMargin});
     button->setAutoRaise(true);
-    button->setIcon(QIcon(loadSkinPicture(QStringLiteral("wps-button.bmp"))));
+    button->setIcon(loadSkinIcon(QStringLiteral("wps-button.bmp")));
     button->setIconSize(kWpsPicture);
     return button;
 }

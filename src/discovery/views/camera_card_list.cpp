@@ -94,7 +94,8 @@ void CameraCardList::paintEvent(QPaintEvent* event) {
             continue;
         }
         painter.drawImage(rect.topLeft(), composeCard(list_.entry(index), pictures_, lineLabels,
-                                                      font(), rect.size(), index == currentIndex_));
+                                                      font(), rect.size(), index == currentIndex_,
+                                                      viewport()->devicePixelRatioF()));
         if (index == currentIndex_ && hasFocus()) {
             QStyleOptionFocusRect focus;
             focus.initFrom(this);
