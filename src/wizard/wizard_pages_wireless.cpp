@@ -82,6 +82,8 @@ QTreeWidget* addSurveyList(QWidget* page) {
 QToolButton* addWpsButton(QWidget* page, QPoint at) {
     auto* button = new QToolButton(page);
     button->setObjectName(QStringLiteral("SpeedButton_T6"));
+    // The button shows only its picture; screen readers say this.
+    button->setAccessibleName(QStringLiteral("Set up with WPS"));
     button->setGeometry({at, kWpsPicture + QSize(2, 2) * kWpsButtonMargin});
     button->setAutoRaise(true);
     button->setIcon(loadSkinIcon(QStringLiteral("wps-button.bmp")));
