@@ -330,7 +330,8 @@ void SkinPicturesTest::iconsComeInEverySize() {
 }
 
 void SkinPicturesTest::desktopEntryStartsTheFinderWithItsIcon() {
-    const QByteArray entry = fileBytes(kPackagingDir.filePath(QStringLiteral("net.vistrel.Finder.desktop")));
+    const QByteArray entry =
+        fileBytes(kPackagingDir.filePath(QStringLiteral("net.vistrel.Finder.desktop")));
     QVERIFY(entry.startsWith("[Desktop Entry]\n"));
     const QList<QByteArray> lines = entry.split('\n');
     for (const char* line :
