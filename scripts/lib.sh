@@ -8,6 +8,10 @@ required_packages="cmake ninja-build g++ pkg-config qt6-base-dev zlib1g-dev libt
     libpugixml-dev libgtest-dev iproute2 util-linux fonts-noto-core fonts-noto-cjk
     fonts-liberation"
 
+# What the packaging tests use besides: cpack's Debian generator and the tools that judge the
+# package it builds.
+packaging_packages="dpkg-dev file lintian appstream desktop-file-utils man-db"
+
 install_missing_packages() {
     missing=""
     for package in $required_packages "$@"; do

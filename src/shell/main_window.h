@@ -129,6 +129,7 @@ private:
     void onDiscoveryReply(const DiscoveryReply& reply) override;
     void onSettingsReply(Bytes datagram) override;
     void buildControls();
+    void nameButtonsForAssistiveTools();
     void buildTray();
     void applyShapeAndTransparency();
     void afterListChanged();
