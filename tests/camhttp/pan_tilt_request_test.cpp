@@ -4,8 +4,8 @@
 
 #include "base/base64.h"
 #include "camhttp/pan_tilt_request.h"
-#include "scripted_camera.h"
 #include "support/private_network.h"
+#include "support/scripted_camera.h"
 
 #include <gtest/gtest.h>
 

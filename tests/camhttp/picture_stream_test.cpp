@@ -5,8 +5,8 @@
 #include "base/base64.h"
 #include "base/md5.h"
 #include "camhttp/picture_stream.h"
-#include "scripted_camera.h"
 #include "support/private_network.h"
+#include "support/scripted_camera.h"
 
 #include <gtest/gtest.h>
 #include <map>

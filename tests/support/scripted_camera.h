@@ -1,5 +1,5 @@
 #pragma once
-// Answers of a camera's web server for the scripted server of tests/support: the picture
+// Answers of a camera's web server for the scripted HTTP server: the picture
 // stream's header and parts, challenges, and scripts built from them.
 
 #include "camhttp/picture_source.h"
