@@ -3,10 +3,15 @@
 project_root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir="$project_root/build"
 
-# Debian packages the build, the tests and the demo need.
+# Debian packages the build, the tests and the demo need. lighttpd is the real web server the
+# picture stream is tested against; its package brings the auth and CGI modules.
 required_packages="cmake ninja-build g++ pkg-config qt6-base-dev zlib1g-dev libturbojpeg0-dev
     libpugixml-dev libgtest-dev iproute2 util-linux fonts-noto-core fonts-noto-cjk
-    fonts-liberation"
+    fonts-liberation lighttpd"
+
+# What the packaging tests use besides: cpack's Debian generator and the tools that judge the
+# package it builds.
+packaging_packages="dpkg-dev file lintian appstream desktop-file-utils man-db"
 
 install_missing_packages() {
     missing=""
@@ -23,6 +28,13 @@ install_missing_packages() {
     $sudo_cmd apt-get update -qq
     # shellcheck disable=SC2086
     $sudo_cmd apt-get install -y -qq --no-install-recommends $missing >/dev/null
+    case " $missing " in
+    *" lighttpd "*)
+        # The tests start their own lighttpd in a private namespace; the package's system
+        # service would only listen on the machine's port 80.
+        { $sudo_cmd systemctl disable --now lighttpd || $sudo_cmd service lighttpd stop; } \
+            >/dev/null 2>&1 || true ;;
+    esac
 }
 
 # One build tree serves the tests and the demo: RelWithDebInfo with AddressSanitizer and

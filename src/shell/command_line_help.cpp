@@ -6,7 +6,7 @@ namespace vistrel {
 
 std::string helpText() {
     return R"(Usage: vistrel-finder [MODE] [OPTIONS]
-Finds Vistrel network cameras on the local network and configures them.
+Finds Vistrel network cameras on the local network, configures them and saves their pictures.
 
 Modes:
   (none)                 open the window
@@ -15,6 +15,9 @@ Modes:
   --configure MAC CHANGE...
                          change the camera's settings, then follow it until it answers
                          with them and print where it is now
+  --snapshot MAC|IP      save pictures of the camera's live stream as JPEG files; with a
+                         MAC address the camera is searched for first, to learn its
+                         address and web port
   --screenshot FILE      open the window, save it as PNG after --wait seconds and exit
   --version              print the version and exit
   --help, -h             print this help and exit
@@ -25,7 +28,16 @@ Options:
                          --show: how long the camera has to answer (default 5)
                          --configure: how long the camera has to answer, and again how
                          long it has to come back with the new settings (default 20)
+                         --snapshot: how long the search and the pictures may take
+                         together (default 10)
                          --screenshot: when the window is saved (default 3)
+
+Options for --snapshot:
+  --port PORT            the camera's web port (default: the port the camera reports, or
+                         80 with an IP address)
+  --output FILE          where the picture goes (default snapshot.jpg); with --count the
+                         pictures are numbered before the extension: snapshot-001.jpg, ...
+  --count N              how many pictures in a row, 1 to 10000 (default 1)
 
 Changes for --configure (what is not given keeps the camera's value):
   --dhcp                 obtain the address from a DHCP server
@@ -42,7 +54,8 @@ A MAC address may be written in upper or lower case, with ':' or '-' between its
 Passwords are never taken from the command line, where every user of the machine can read
 them. --configure takes the camera's current administrator password from the environment
 variable VISTREL_PASSWORD and the new one from VISTREL_NEW_PASSWORD; without them it asks
-on the terminal, without echo (the new password twice).
+on the terminal, without echo (the new password twice). --snapshot takes the camera's
+administrator password the same way.
 
 Exit status:
   0   done
@@ -51,6 +64,7 @@ Exit status:
   3   the camera was not found, did not answer, or cannot be reached
   4   the password is wrong or the camera refused the authentication
   5   the camera did not come back with the requested settings
+  6   no picture arrived within --wait
   64  usage error: unknown option, missing or malformed value
 )";
 }

@@ -1,5 +1,7 @@
 #include "shell/command_line_options.h"
 
+#include "protocol/hex_digit.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -14,6 +16,7 @@ enum class Option {
     List,
     Show,
     Configure,
+    Snapshot,
     Screenshot,
     Version,
     Json,
@@ -26,9 +29,11 @@ enum class Option {
     Port,
     Name,
     ChangePassword,
+    Output,
+    Count,
 };
 
-struct OptionSpec {
+struct OptionEntry {
     Option option;
     std::string_view name;
     std::string_view valueName;  // empty: a flag
@@ -36,32 +41,35 @@ struct OptionSpec {
 };
 
 constexpr std::array kOptions{
-    OptionSpec{Option::List, "--list", ""},
-    OptionSpec{Option::Show, "--show", "MAC", "a MAC address"},
-    OptionSpec{Option::Configure, "--configure", "MAC", "a MAC address"},
-    OptionSpec{Option::Screenshot, "--screenshot", "FILE", "a file name"},
-    OptionSpec{Option::Version, "--version", ""},
-    OptionSpec{Option::Json, "--json", ""},
-    OptionSpec{Option::Wait, "--wait", "SECONDS", "a number of seconds"},
-    OptionSpec{Option::Dhcp, "--dhcp", ""},
-    OptionSpec{Option::Ip, "--ip", "ADDRESS", "an address"},
-    OptionSpec{Option::Netmask, "--netmask", "MASK", "a netmask"},
-    OptionSpec{Option::Gateway, "--gateway", "ADDRESS", "an address"},
-    OptionSpec{Option::Dns, "--dns", "ADDRESS", "an address"},
-    OptionSpec{Option::Port, "--port", "PORT", "a port number"},
-    OptionSpec{Option::Name, "--name", "NAME", "a name"},
-    OptionSpec{Option::ChangePassword, "--change-password", ""},
+    OptionEntry{Option::List, "--list", ""},
+    OptionEntry{Option::Show, "--show", "MAC", "a MAC address"},
+    OptionEntry{Option::Configure, "--configure", "MAC", "a MAC address"},
+    OptionEntry{Option::Snapshot, "--snapshot", "MAC|IP", "a MAC or IPv4 address"},
+    OptionEntry{Option::Screenshot, "--screenshot", "FILE", "a file name"},
+    OptionEntry{Option::Version, "--version", ""},
+    OptionEntry{Option::Json, "--json", ""},
+    OptionEntry{Option::Wait, "--wait", "SECONDS", "a number of seconds"},
+    OptionEntry{Option::Dhcp, "--dhcp", ""},
+    OptionEntry{Option::Ip, "--ip", "ADDRESS", "an address"},
+    OptionEntry{Option::Netmask, "--netmask", "MASK", "a netmask"},
+    OptionEntry{Option::Gateway, "--gateway", "ADDRESS", "an address"},
+    OptionEntry{Option::Dns, "--dns", "ADDRESS", "an address"},
+    OptionEntry{Option::Port, "--port", "PORT", "a port number"},
+    OptionEntry{Option::Name, "--name", "NAME", "a name"},
+    OptionEntry{Option::ChangePassword, "--change-password", ""},
+    OptionEntry{Option::Output, "--output", "FILE", "a file name"},
+    OptionEntry{Option::Count, "--count", "N", "a number of pictures"},
 };
 
-constexpr std::array kModeOptions{Option::List, Option::Show, Option::Configure, Option::Screenshot,
-                                  Option::Version};
+constexpr std::array kModeOptions{Option::List,     Option::Show,       Option::Configure,
+                                  Option::Snapshot, Option::Screenshot, Option::Version};
 
 constexpr double kLongestWaitSeconds = 3600;
 
 constexpr std::string_view kSeeHelp = " (vistrel-finder --help lists the options)";
 
-const OptionSpec& specOf(Option option) {
-    return *std::ranges::find(kOptions, option, &OptionSpec::option);
+const OptionEntry& specOf(Option option) {
+    return *std::ranges::find(kOptions, option, &OptionEntry::option);
 }
 
 std::string nameOf(Option option) {
@@ -90,15 +98,15 @@ std::string readOption(const std::vector<std::string>& arguments, std::size_t& i
     }
     const auto equals = argument.find('=');
     const std::string_view name = argument.substr(0, equals);
-    const auto spec = std::ranges::find(kOptions, name, &OptionSpec::name);
-    if (spec == kOptions.end()) {
+    const auto entry = std::ranges::find(kOptions, name, &OptionEntry::name);
+    if (entry == kOptions.end()) {
         return "unknown option " + std::string(name) + std::string(kSeeHelp);
     }
-    if (scan.given.contains(spec->option)) {
+    if (scan.given.contains(entry->option)) {
         return std::string(name) + " is given twice";
     }
     std::string value;
-    if (spec->valueName.empty()) {
+    if (entry->valueName.empty()) {
         if (equals != std::string_view::npos) {
             return std::string(name) + " takes no value";
         }
@@ -107,11 +115,11 @@ std::string readOption(const std::vector<std::string>& arguments, std::size_t& i
     } else if (index < arguments.size() && !arguments[index].starts_with("--")) {
         value = arguments[index++];
     } else {
-        return std::string(name) + " needs " + std::string(spec->value) + " (" + std::string(name) +
-               " " + std::string(spec->valueName) + ")";
+        return std::string(name) + " needs " + std::string(entry->value) + " (" +
+               std::string(name) + " " + std::string(entry->valueName) + ")";
     }
-    scan.given.emplace(spec->option, std::move(value));
-    scan.order.push_back(spec->option);
+    scan.given.emplace(entry->option, std::move(value));
+    scan.order.push_back(entry->option);
     return {};
 }
 
@@ -141,6 +149,8 @@ Mode modeOf(Option option) {
         return Mode::Show;
     case Option::Configure:
         return Mode::Configure;
+    case Option::Snapshot:
+        return Mode::Snapshot;
     case Option::Screenshot:
         return Mode::Screenshot;
     default:
@@ -170,15 +180,20 @@ struct Companion {
 // Which options go with which modes.
 const std::vector<Companion>& companions() {
     static const std::vector<Companion> table = [] {
-        std::vector<Companion> list{{Option::Json,
-                                     {Mode::List, Mode::Show, Mode::Configure},
-                                     "--list, --show or --configure"},
-                                    {Option::Wait,
-                                     {Mode::List, Mode::Show, Mode::Configure, Mode::Screenshot},
-                                     "--list, --show, --configure or --screenshot"}};
+        std::vector<Companion> list{
+            {Option::Json,
+             {Mode::List, Mode::Show, Mode::Configure},
+             "--list, --show or --configure"},
+            {Option::Wait,
+             {Mode::List, Mode::Show, Mode::Configure, Mode::Snapshot, Mode::Screenshot},
+             "--list, --show, --configure, --snapshot or --screenshot"},
+            {Option::Port, {Mode::Configure, Mode::Snapshot}, "--configure or --snapshot"}};
         for (Option option : {Option::Dhcp, Option::Ip, Option::Netmask, Option::Gateway,
-                              Option::Dns, Option::Port, Option::Name, Option::ChangePassword}) {
+                              Option::Dns, Option::Name, Option::ChangePassword}) {
             list.push_back({option, {Mode::Configure}, "--configure"});
+        }
+        for (Option option : {Option::Output, Option::Count}) {
+            list.push_back({option, {Mode::Snapshot}, "--snapshot"});
         }
         return list;
     }();
@@ -234,6 +249,65 @@ std::string readMac(const GivenOptions& given, Option option, std::string& mac) 
     return {};
 }
 
+std::optional<long> wholeNumberOf(std::string_view text, long least, long most) {
+    long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() || value < least ||
+        value > most) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// A dotted IPv4 address of four decimal octets, written again without leading zeros, which
+// the system's lookup would read as octal.
+std::optional<std::string> dottedAddressOf(std::string_view text) {
+    std::string address;
+    int octets = 0;
+    for (std::size_t from = 0; from <= text.size(); ++octets) {
+        const std::size_t dot = std::min(text.find('.', from), text.size());
+        const std::string_view octet = text.substr(from, dot - from);
+        const auto value = octet.size() <= 3 ? wholeNumberOf(octet, 0, 255) : std::nullopt;
+        if (!value) {
+            return std::nullopt;
+        }
+        address += (octets > 0 ? "." : "") + std::to_string(*value);
+        from = dot + 1;
+    }
+    return octets == 4 ? std::optional(address) : std::nullopt;
+}
+
+std::string readSnapshot(const GivenOptions& given, CommandLine& line) {
+    SnapshotRequest& snapshot = line.snapshot;
+    const std::string& camera = given.at(Option::Snapshot);
+    if (const auto mac = normalizedMacText(camera)) {
+        line.mac = *mac;
+    } else if (const auto ip = dottedAddressOf(camera)) {
+        snapshot.ip = *ip;
+    } else {
+        return "--snapshot: '" + camera +
+               "' is neither a MAC address (such as 00:1a:2b:3c:4d:5e) nor an IPv4 address "
+               "(such as 192.168.1.20)";
+    }
+    if (const auto port = valueOf(given, Option::Port)) {
+        const auto number = wholeNumberOf(*port, 1, 65535);
+        if (!number) {
+            return "--port takes a port number from 1 to 65535, not '" + *port + "'";
+        }
+        snapshot.port = static_cast<std::uint16_t>(*number);
+    }
+    if (const auto count = valueOf(given, Option::Count)) {
+        const auto number = wholeNumberOf(*count, 1, kMostSnapshots);
+        if (!number) {
+            return "--count takes a number of pictures from 1 to " +
+                   std::to_string(kMostSnapshots) + ", not '" + *count + "'";
+        }
+        snapshot.count = static_cast<int>(*number);
+    }
+    snapshot.output = valueOf(given, Option::Output).value_or(snapshot.output);
+    return snapshot.output.empty() ? "--output needs a file name" : std::string();
+}
+
 std::string readValues(const Scan& scan, CommandLine& line) {
     const GivenOptions& given = scan.given;
     line.json = given.contains(Option::Json);
@@ -253,6 +327,8 @@ std::string readValues(const Scan& scan, CommandLine& line) {
             return error;
         }
         return readChanges(given, line.changes);
+    case Mode::Snapshot:
+        return readSnapshot(given, line);
     case Mode::Screenshot:
         line.screenshotFile = given.at(Option::Screenshot);
         return line.screenshotFile.empty() ? "--screenshot needs a file name" : std::string();
@@ -265,19 +341,6 @@ bool asksForHelp(const std::vector<std::string>& arguments) {
     return std::ranges::any_of(arguments, [](const std::string& argument) {
         return argument == "--help" || argument == "-h";
     });
-}
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
 }
 
 } // namespace
@@ -295,7 +358,7 @@ std::optional<std::string> normalizedMacText(std::string_view text) {
                 return std::nullopt;
             }
             normalized += ':';
-        } else if (const int value = hexValue(c); value >= 0) {
+        } else if (const int value = hexDigitValue(c); value >= 0) {
             normalized += "0123456789abcdef"[value];
         } else {
             return std::nullopt;
@@ -304,10 +367,28 @@ std::optional<std::string> normalizedMacText(std::string_view text) {
     return normalized;
 }
 
+std::string snapshotFileName(const std::string& output, int index, int count) {
+    if (count == 1) {
+        return output;
+    }
+    std::string number = std::to_string(index);
+    const std::size_t width = std::max<std::size_t>(3, std::to_string(count).size());
+    number.insert(0, width - std::min(width, number.size()), '0');
+    // The extension is the last dot's part of the file's own name, unless the name starts
+    // with that dot (".jpg" is a name, not an extension).
+    const std::size_t nameStart = output.find_last_of('/') + 1;
+    const std::size_t dot = output.find_last_of('.');
+    const bool hasExtension = dot != std::string::npos && dot > nameStart;
+    const std::size_t cut = hasExtension ? dot : output.size();
+    return output.substr(0, cut) + "-" + number + output.substr(cut);
+}
+
 int defaultWaitMilliseconds(Mode mode) {
     switch (mode) {
     case Mode::Show:
         return 5000;
+    case Mode::Snapshot:
+        return 10000;
     case Mode::Configure:
         return 20000;
     default:

@@ -3,6 +3,7 @@
 // Everything that can be judged without a camera is judged here, so that a usage error never
 // opens a socket. Texts stay 8-bit, as the system passes them.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,7 +11,7 @@
 
 namespace vistrel {
 
-enum class Mode { Window, Screenshot, List, Show, Configure, Version, Help };
+enum class Mode { Window, Screenshot, List, Show, Configure, Snapshot, Version, Help };
 
 // What --configure changes; every value not given keeps the camera's.
 struct ConfigureChanges {
@@ -29,13 +30,22 @@ struct ConfigureChanges {
     }
 };
 
+// What --snapshot saves, and from where.
+struct SnapshotRequest {
+    std::string ip;                    // the camera's dotted address; empty when a MAC was given
+    std::optional<std::uint16_t> port; // --port; else the camera's web port, or 80 for an IP
+    std::string output = "snapshot.jpg";
+    int count = 1;
+};
+
 struct CommandLine {
     Mode mode = Mode::Window;
     bool json = false;
-    std::string mac;            // --show, --configure: lower-case "00:1a:2b:3c:4d:5e"
+    std::string mac;            // --show, --configure, --snapshot: lower-case "00:1a:2b:3c:4d:5e"
     std::string screenshotFile; // --screenshot
     int waitMilliseconds = 0;   // --wait, or the mode's default
     ConfigureChanges changes;   // --configure
+    SnapshotRequest snapshot;   // --snapshot
 };
 
 struct ParsedCommandLine {
@@ -49,6 +59,14 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments);
 // A MAC address in upper or lower case with ':' or '-' between its six pairs, in the camera
 // list's form; nullopt for anything else.
 std::optional<std::string> normalizedMacText(std::string_view text);
+
+// The file of picture `index` (1 to count) of a snapshot: the output name itself for a single
+// picture; otherwise numbered with at least three digits before the extension, as
+// "snapshot-001.jpg".
+std::string snapshotFileName(const std::string& output, int index, int count);
+
+// The longest series --count takes.
+inline constexpr int kMostSnapshots = 10000;
 
 // How long a mode waits when --wait is not given.
 int defaultWaitMilliseconds(Mode mode);

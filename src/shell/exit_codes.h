@@ -10,6 +10,7 @@ enum ExitCode : int {
     kExitCameraUnreachable = 3, // the camera was not found, did not answer or cannot be reached
     kExitAuthentication = 4,    // wrong password, or the camera refused the authentication
     kExitNotConfirmed = 5,      // the camera did not come back with the requested settings
+    kExitNoPicture = 6,         // no picture arrived in time
     kExitUsage = 64,            // unknown option, missing or malformed value
 };
 

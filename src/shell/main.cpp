@@ -1,5 +1,6 @@
 // vistrel-finder: finds Vistrel cameras on the local network and configures them. Without a
-// mode it opens the window; --list, --show and --configure run in a terminal without a display.
+// mode it opens the window; --list, --show, --configure and --snapshot run in a terminal
+// without a display.
 // --help lists every mode and option.
 
 #include "shell/command_line_options.h"
@@ -10,6 +11,7 @@
 #include "shell/password_prompt.h"
 #include "shell/show_command.h"
 #include "shell/single_instance.h"
+#include "shell/snapshot_command.h"
 #include "ui/data_files.h"
 #include "ui/screenshot.h"
 
@@ -67,13 +69,13 @@ int runInTerminal(const CommandLine& line) {
         return runHeadlessListing({line.json, line.waitMilliseconds}, out, err);
     case Mode::Show:
         return runShow(line, out, err);
-    default: {
-        ControllingTerminal terminal;
-        const PasswordSources passwords{[](const char* name) { return std::getenv(name); },
-                                        terminal};
-        return runConfigure(line, passwords, out, err);
+    default:
+        break;
     }
-    }
+    ControllingTerminal terminal;
+    const PasswordSources passwords{[](const char* name) { return std::getenv(name); }, terminal};
+    return line.mode == Mode::Snapshot ? runSnapshot(line, passwords, out, err)
+                                       : runConfigure(line, passwords, out, err);
 }
 
 } // namespace

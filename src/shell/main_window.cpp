@@ -83,6 +83,7 @@ void TMainForm::buildControls() {
     TntImage_Search_ =
         pictureButton("TntImage_Search", QStringLiteral("search"), {224, 460, 24, 24});
     TntImage_Set_ = pictureButton("TntImage_Set", QStringLiteral("setting"), {280, 460, 24, 24});
+    nameButtonsForAssistiveTools();
 
     // A click on the search picture runs the search from the button hook and again from the
     // control's click handler: two discovery requests, one row per camera all the same.
@@ -117,6 +118,19 @@ void TMainForm::buildControls() {
     TntComboBox_Lang_->installEventFilter(this);
     // Only a pick by the user counts as a change; the preselection at start-up does not.
     connect(TntComboBox_Lang_, &QComboBox::activated, this, &TMainForm::TntComboBox_LangChange);
+}
+
+// The picture buttons show no text, so screen readers name them by these English texts: those
+// of the language file where it has one for the button's action.
+void TMainForm::nameButtonsForAssistiveTools() {
+    const auto english = [](const char* key, const char* withoutFile) {
+        const QString text = LookupText(QStringLiteral("English"), QLatin1String(key));
+        return text.isEmpty() ? QString::fromLatin1(withoutFile) : text;
+    };
+    TntImage_Search_->setAccessibleName(english("Image_Search_Camera_Hint", "Search for cameras"));
+    TntImage_Set_->setAccessibleName(english("Image_Config_Hint", "Set up the selected camera"));
+    Image_Close_->setAccessibleName(english("Main_TntPopupMenu_MenuItem0", "Close"));
+    Image_Min_->setAccessibleName(QStringLiteral("Minimize"));
 }
 
 void TMainForm::createSecondaryWindows() {
@@ -190,7 +204,7 @@ void TMainForm::Form_OnCreate() {
                               QMessageBox::warning(nullptr, QString::fromStdString(caption),
                                                    QString::fromStdString(text));
                           });
-    ListBox_IPCAM_->setPictures(CardPictures::fromSkin(skinDirectory()));
+    ListBox_IPCAM_->setPictures(CardPictures::fromSkin());
     TrayIcon_->setIcon(QIcon(dataFilePath(QStringLiteral("icons/vistrel-finder-64.png"))));
     TrayIcon_->show();
     GetDhcp_Timer_.start();

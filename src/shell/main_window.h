@@ -140,6 +140,7 @@ private:
     void onDiscoveryReply(const DiscoveryReply& reply) override;
     void onSettingsReply(Bytes datagram) override;
     void buildControls();
+    void nameButtonsForAssistiveTools();
     void buildTray();
     void applyShapeAndTransparency();
     void afterListChanged();

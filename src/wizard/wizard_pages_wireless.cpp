@@ -82,9 +82,11 @@ QTreeWidget* addSurveyList(QWidget* page) {
 QToolButton* addWpsButton(QWidget* page, QPoint at) {
     auto* button = new QToolButton(page);
     button->setObjectName(QStringLiteral("SpeedButton_T6"));
+    // The button shows only its picture; screen readers say this.
+    button->setAccessibleName(QStringLiteral("Set up with WPS"));
     button->setGeometry({at, kWpsPicture + QSize(2, 2) * kWpsButtonMargin});
     button->setAutoRaise(true);
-    button->setIcon(QIcon(loadSkinPicture(QStringLiteral("wps-button.bmp"))));
+    button->setIcon(loadSkinIcon(QStringLiteral("wps-button.bmp")));
     button->setIconSize(kWpsPicture);
     return button;
 }

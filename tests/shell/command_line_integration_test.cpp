@@ -3,6 +3,7 @@
 // Runs inside the private network namespace of scripts/netns.
 
 #include "support/camsim_process.h"
+#include "support/finder_process.h"
 #include "support/private_network.h"
 
 #include <QJsonDocument>
@@ -31,40 +32,8 @@ const Camera kShort{QStringLiteral("02:56:49:00:01:02"), QStringLiteral("rake123
 const Camera kLong{QStringLiteral("02:56:49:00:01:03"), QStringLiteral("Coat-Hook"),
                    QStringLiteral("long"), QStringLiteral("0x0003")};
 
-struct Finished {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-
-    QJsonObject json() const { return QJsonDocument::fromJson(out).object(); }
-};
-
-// The finder in a session of its own, so that it has no terminal to ask on, and without a
-// display, which no command-line mode needs.
-Finished runFinder(const QStringList& arguments, const std::map<QString, QString>& variables = {}) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "VISTREL_PASSWORD",
-                             "VISTREL_NEW_PASSWORD"}) {
-        environment.remove(QString::fromLatin1(name));
-    }
-    for (const auto& [name, value] : variables) {
-        environment.insert(name, value);
-    }
-    QProcess finder;
-    finder.setProcessEnvironment(environment);
-    finder.setChildProcessModifier([] { setsid(); });
-    finder.start(QStringLiteral(VISTREL_FINDER_PATH), arguments);
-    Finished finished;
-    if (!finder.waitForFinished(30000) || finder.exitStatus() != QProcess::NormalExit) {
-        finder.kill();
-        finder.waitForFinished();
-        return finished;
-    }
-    finished.exitCode = finder.exitCode();
-    finished.out = finder.readAllStandardOutput();
-    finished.err = finder.readAllStandardError();
-    return finished;
-}
+using test::Finished;
+using test::runFinder;
 
 std::map<QString, QString> passwordOf(const Camera& camera) {
     return {{QStringLiteral("VISTREL_PASSWORD"), camera.password}};

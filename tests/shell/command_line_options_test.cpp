@@ -49,6 +49,24 @@ const UsageErrorCase kUsageErrors[] = {
     {"wait with a decimal comma", {"--list", "--wait", "1,5"}, "--wait takes"},
     {"wait empty", {"--list", "--wait="}, "--wait takes"},
     {"screenshot without a file", {"--screenshot="}, "--screenshot needs a file name"},
+    {"snapshot without a camera", {"--snapshot"}, "--snapshot needs a MAC or IPv4 address"},
+    {"snapshot of a host name", {"--snapshot", "camera.local"}, "is neither a MAC address"},
+    {"snapshot of a short address", {"--snapshot", "192.168.1"}, "is neither a MAC address"},
+    {"snapshot of an octet above 255", {"--snapshot", "192.168.1.256"}, "is neither"},
+    {"snapshot of an address with a port", {"--snapshot", "10.0.0.2:80"}, "is neither"},
+    {"snapshot port zero", {"--snapshot", kMac, "--port", "0"}, "--port takes a port number"},
+    {"snapshot port too large", {"--snapshot", kMac, "--port=65536"}, "from 1 to 65535"},
+    {"snapshot port not a number", {"--snapshot", kMac, "--port", "http"}, "not 'http'"},
+    {"count zero", {"--snapshot", kMac, "--count", "0"}, "--count takes a number of pictures"},
+    {"count too large", {"--snapshot", kMac, "--count", "10001"}, "from 1 to 10000"},
+    {"count negative", {"--snapshot", kMac, "--count=-2"}, "--count takes"},
+    {"count with a fraction", {"--snapshot", kMac, "--count", "1.5"}, "--count takes"},
+    {"empty output", {"--snapshot", kMac, "--output="}, "--output needs a file name"},
+    {"output without snapshot", {"--list", "--output", "a.jpg"}, "--output goes with --snapshot"},
+    {"count without snapshot", {"--show", kMac, "--count", "2"}, "--count goes with --snapshot"},
+    {"port with --show", {"--show", kMac, "--port", "80"}, "--configure or --snapshot"},
+    {"snapshot and a change", {"--snapshot", kMac, "--dhcp"}, "--dhcp goes with --configure"},
+    {"snapshot with json", {"--snapshot", kMac, "--json"}, "--json goes with"},
 };
 
 TEST(CommandLineOptions, RefusesWhatMakesNoSenseWithOneLine) {
@@ -82,6 +100,8 @@ TEST(CommandLineOptions, ChoosesTheModeAndItsDefaultWait) {
         {{"--list", "--wait", "1.5"}, Mode::List, 1500},
         {{"--show", kMac, "--wait=0"}, Mode::Show, 0},
         {{"--configure", kMac, "--name", "x", "--wait", "3600"}, Mode::Configure, 3600000},
+        {{"--snapshot", kMac}, Mode::Snapshot, 10000},
+        {{"--snapshot", "10.0.0.2", "--wait", "2.5"}, Mode::Snapshot, 2500},
     };
     for (const auto& c : cases) {
         const CommandLine line = parsed(c.arguments);
@@ -90,7 +110,8 @@ TEST(CommandLineOptions, ChoosesTheModeAndItsDefaultWait) {
     }
     EXPECT_TRUE(needsWindow(Mode::Window));
     EXPECT_TRUE(needsWindow(Mode::Screenshot));
-    for (Mode mode : {Mode::List, Mode::Show, Mode::Configure, Mode::Version, Mode::Help}) {
+    for (Mode mode :
+         {Mode::List, Mode::Show, Mode::Configure, Mode::Snapshot, Mode::Version, Mode::Help}) {
         EXPECT_FALSE(needsWindow(mode));
     }
 }
@@ -101,11 +122,30 @@ TEST(CommandLineOptions, HelpWinsOverEverythingElse) {
         EXPECT_EQ(parsed(arguments).mode, Mode::Help);
     }
     const std::string help = helpText();
-    for (const char* option :
-         {"--list", "--show MAC", "--configure MAC", "--screenshot FILE", "--version", "--help",
-          "--json", "--wait SECONDS", "--dhcp", "--ip ADDRESS", "--netmask MASK",
-          "--gateway ADDRESS", "--dns ADDRESS", "--port PORT", "--name NAME", "--change-password",
-          "VISTREL_PASSWORD", "VISTREL_NEW_PASSWORD", "64  usage error"}) {
+    for (const char* option : {"--list",
+                               "--show MAC",
+                               "--configure MAC",
+                               "--screenshot FILE",
+                               "--version",
+                               "--help",
+                               "--json",
+                               "--wait SECONDS",
+                               "--dhcp",
+                               "--ip ADDRESS",
+                               "--netmask MASK",
+                               "--gateway ADDRESS",
+                               "--dns ADDRESS",
+                               "--port PORT",
+                               "--name NAME",
+                               "--change-password",
+                               "--snapshot MAC|IP",
+                               "--output FILE",
+                               "--count N",
+                               "snapshot-001.jpg",
+                               "VISTREL_PASSWORD",
+                               "VISTREL_NEW_PASSWORD",
+                               "6   no picture",
+                               "64  usage error"}) {
         EXPECT_NE(help.find(option), std::string::npos) << option;
     }
 }
@@ -130,6 +170,45 @@ TEST(CommandLineOptions, ConfigureKeepsOnlyTheChangesGivenAsTyped) {
     EXPECT_EQ(parsed({"--configure", kMac, "--name=--x--"}).changes.name, "--x--");
     EXPECT_EQ(parsed({"--configure", kMac, "--name", "-x"}).changes.name, "-x");
     EXPECT_TRUE(parsed({"--configure", kMac, "--change-password"}).changes.changePassword);
+}
+
+TEST(CommandLineOptions, SnapshotTakesAMacOrAnAddressAndItsFiles) {
+    const CommandLine byMac = parsed({"--snapshot", "02-56-49-00-01-0A"});
+    EXPECT_EQ(byMac.mac, kMac);
+    EXPECT_EQ(byMac.snapshot.ip, "");
+    EXPECT_FALSE(byMac.snapshot.port);
+    EXPECT_EQ(byMac.snapshot.output, "snapshot.jpg");
+    EXPECT_EQ(byMac.snapshot.count, 1);
+
+    // Leading zeros go: the system's lookup would read "010" as octal.
+    const CommandLine byIp = parsed({"--snapshot", "192.168.001.010", "--port", "8080", "--output",
+                                     "/tmp/door.jpeg", "--count=25"});
+    EXPECT_EQ(byIp.mac, "");
+    EXPECT_EQ(byIp.snapshot.ip, "192.168.1.10");
+    EXPECT_EQ(byIp.snapshot.port, 8080);
+    EXPECT_EQ(byIp.snapshot.output, "/tmp/door.jpeg");
+    EXPECT_EQ(byIp.snapshot.count, 25);
+}
+
+TEST(CommandLineOptions, NumbersSnapshotFilesBeforeTheExtension) {
+    const struct {
+        const char* output;
+        int index;
+        int count;
+        const char* name;
+    } cases[] = {
+        {"snapshot.jpg", 1, 1, "snapshot.jpg"},
+        {"snapshot.jpg", 1, 3, "snapshot-001.jpg"},
+        {"snapshot.jpg", 12, 999, "snapshot-012.jpg"},
+        {"snapshot.jpg", 7, 10000, "snapshot-00007.jpg"},
+        {"door", 2, 2, "door-002"},
+        {"a.b/door", 2, 2, "a.b/door-002"},
+        {"pictures/.jpg", 1, 2, "pictures/.jpg-001"},
+        {"./x.tar.jpg", 1, 2, "./x.tar-001.jpg"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(snapshotFileName(c.output, c.index, c.count), c.name) << c.output;
+    }
 }
 
 TEST(CommandLineOptions, NormalisesMacAddressesToTheListsForm) {

@@ -1,6 +1,7 @@
 // The committed skin: every picture the windows load is there, has the size and format the
 // windows draw it with, colour-keyed pictures are keyed cleanly, buttons blend into the
-// background they sit on, and the generator reproduces every committed file.
+// background they sit on, each picture has a twin at twice the size for screens at 200 % that
+// shows the same art, and the generator reproduces every committed file.
 
 #include <QByteArray>
 #include <QDir>
@@ -12,11 +13,13 @@
 #include <QXmlStreamReader>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <utility>
 
 namespace {
 
 const QDir kDataDir(QStringLiteral(VISTREL_SOURCE_DATA_DIR));
+const QDir kPackagingDir(QStringLiteral(VISTREL_SOURCE_PACKAGING_DIR));
 const QDir kSkinDir(kDataDir.filePath(QStringLiteral("image_Quarel")));
 const QDir kIconDir(kDataDir.filePath(QStringLiteral("icons")));
 
@@ -30,6 +33,11 @@ QImage skinPicture(const QString& name) {
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// "bg.bmp" → "bg@2x.bmp": the picture for screens at 200 %.
+QString doubled(const QString& name) {
+    return QString(name).insert(name.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
 }
 
 QRgb rgb(const QImage& image, int x, int y) {
@@ -82,19 +90,68 @@ double shareOfPixels(const QImage& image, const std::function<bool(QRgb)>& test)
     return double(count) / (qsizetype(image.width()) * image.height());
 }
 
+// The sum of the three colour channels' differences.
+int distance(QRgb p, QRgb q) {
+    return std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+           std::abs(qBlue(p) - qBlue(q));
+}
+
 // The share of pixels that differ clearly between two pictures of one size.
 double shareChanged(const QImage& a, const QImage& b) {
     qsizetype changed = 0;
     for (int y = 0; y < a.height(); ++y) {
         for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = rgb(a, x, y);
-            const QRgb q = rgb(b, x, y);
-            const int distance = std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-                                 std::abs(qBlue(p) - qBlue(q));
-            changed += distance > 60 ? 1 : 0;
+            changed += distance(rgb(a, x, y), rgb(b, x, y)) > 60 ? 1 : 0;
         }
     }
     return double(changed) / (qsizetype(a.width()) * a.height());
+}
+
+// The mean of a 2 × 2 block of a doubled picture: the pixel it stands for at the single size.
+QRgb blockMean(const QImage& image, int x, int y) {
+    int red = 0, green = 0, blue = 0;
+    for (const QPoint& at :
+         {QPoint(x, y), QPoint(x + 1, y), QPoint(x, y + 1), QPoint(x + 1, y + 1)}) {
+        const QRgb pixel = image.pixel(at);
+        red += qRed(pixel);
+        green += qGreen(pixel);
+        blue += qBlue(pixel);
+    }
+    return qRgb(red / 4, green / 4, blue / 4);
+}
+
+// How many pixels of a 2 × 2 block of a doubled picture have the colour.
+int countInBlock(const QImage& image, int x, int y, QRgb colour) {
+    return int(rgb(image, x, y) == colour) + int(rgb(image, x + 1, y) == colour) +
+           int(rgb(image, x, y + 1) == colour) + int(rgb(image, x + 1, y + 1) == colour);
+}
+
+// How the doubled picture, shrunk to the single size, differs from the single picture: the
+// share of art pixels that differ clearly, and the difference of the keyed shares. Pixels at
+// the key in either picture are not compared, since antialiased edges meet the key there.
+struct ArtDifference {
+    double artChanged = 0;
+    double keyedShareDifference = 0;
+};
+
+ArtDifference compareDoubled(const QImage& single, const QImage& twice, std::optional<QRgb> key) {
+    qsizetype compared = 0, changed = 0, keyedSingle = 0, keyedTwice = 0;
+    for (int y = 0; y < single.height(); ++y) {
+        for (int x = 0; x < single.width(); ++x) {
+            const bool singleKeyed = key && rgb(single, x, y) == *key;
+            const int twiceKeyed = key ? countInBlock(twice, 2 * x, 2 * y, *key) : 0;
+            keyedSingle += singleKeyed ? 4 : 0;
+            keyedTwice += twiceKeyed;
+            if (singleKeyed || twiceKeyed > 0) {
+                continue;
+            }
+            ++compared;
+            changed += distance(rgb(single, x, y), blockMean(twice, 2 * x, 2 * y)) > 60 ? 1 : 0;
+        }
+    }
+    const double twicePixels = 4.0 * single.width() * single.height();
+    return {compared ? double(changed) / compared : 1.0,
+            std::abs(double(keyedSingle - keyedTwice)) / twicePixels};
 }
 
 QStringList fileNames(const QDir& dir, const QString& pattern) {
@@ -113,6 +170,8 @@ private slots:
     void keyedPictureIsCleanlyKeyed();
     void buttonBlendsIntoTheBackgroundAndLightsUpOnHover_data();
     void buttonBlendsIntoTheBackgroundAndLightsUpOnHover();
+    void doubledPictureShowsTheSameArt_data();
+    void doubledPictureShowsTheSameArt();
     void iconsComeInEverySize();
     void desktopEntryStartsTheFinderWithItsIcon();
     void generatorReproducesTheCommittedFiles();
@@ -122,7 +181,9 @@ void SkinPicturesTest::pictureIsA24BitBmpOfItsSize_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QSize>("size");
     const auto row = [](const char* name, int width, int height) {
-        QTest::newRow(name) << QString::fromLatin1(name) << QSize(width, height);
+        const QString single = QString::fromLatin1(name);
+        QTest::newRow(name) << single << QSize(width, height);
+        QTest::newRow(qPrintable(doubled(single))) << doubled(single) << QSize(width, height) * 2;
     };
     row("bg.bmp", 537, 508);
     for (const char* name : {"search-1.bmp", "search-2.bmp", "setting-1.bmp", "setting-2.bmp"}) {
@@ -160,13 +221,15 @@ void SkinPicturesTest::pictureIsA24BitBmpOfItsSize() {
 void SkinPicturesTest::keyedPictureIsCleanlyKeyed_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<uint>("key");
+    const auto rows = [](const QString& name, QRgb key) {
+        QTest::newRow(qPrintable(name)) << name << uint(key);
+        QTest::newRow(qPrintable(doubled(name))) << doubled(name) << uint(key);
+    };
     for (int state = 1; state <= 5; ++state) {
-        const QString name = QStringLiteral("state-%1.bmp").arg(state);
-        QTest::newRow(qPrintable(name)) << name << uint(kStateKey);
+        rows(QStringLiteral("state-%1.bmp").arg(state), kStateKey);
     }
     for (int view = 1; view <= 2; ++view) {
-        const QString name = QStringLiteral("view-%1.bmp").arg(view);
-        QTest::newRow(qPrintable(name)) << name << uint(kViewKey);
+        rows(QStringLiteral("view-%1.bmp").arg(view), kViewKey);
     }
 }
 
@@ -186,24 +249,64 @@ void SkinPicturesTest::keyedPictureIsCleanlyKeyed() {
 void SkinPicturesTest::buttonBlendsIntoTheBackgroundAndLightsUpOnHover_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("place"); // in the main window; bg.bmp is drawn at (0, -4)
-    QTest::newRow("search") << QStringLiteral("search") << QRect(224, 460, 24, 24);
-    QTest::newRow("setting") << QStringLiteral("setting") << QRect(280, 460, 24, 24);
-    QTest::newRow("min") << QStringLiteral("min") << QRect(448, 13, 25, 21);
-    QTest::newRow("close") << QStringLiteral("close") << QRect(475, 13, 25, 21);
+    QTest::addColumn<QString>("suffix");
+    const auto rows = [](const char* name, const QRect& place) {
+        QTest::newRow(name) << QString::fromLatin1(name) << place << QStringLiteral(".bmp");
+        QTest::addRow("%s@2x", name)
+            << QString::fromLatin1(name) << place << QStringLiteral("@2x.bmp");
+    };
+    rows("search", {224, 460, 24, 24});
+    rows("setting", {280, 460, 24, 24});
+    rows("min", {448, 13, 25, 21});
+    rows("close", {475, 13, 25, 21});
 }
 
 void SkinPicturesTest::buttonBlendsIntoTheBackgroundAndLightsUpOnHover() {
     QFETCH(QString, name);
     QFETCH(QRect, place);
-    const QImage beneath = skinPicture(QStringLiteral("bg.bmp")).copy(place.translated(0, 4));
-    const QImage normal = skinPicture(name + QStringLiteral("-2.bmp"));
-    const QImage hover = skinPicture(name + QStringLiteral("-1.bmp"));
+    QFETCH(QString, suffix);
+    const QImage background = skinPicture(QStringLiteral("bg") + suffix);
+    const int scale = background.width() / 537;
+    const QRect inBackground = place.translated(0, 4);
+    const QImage beneath =
+        background.copy(QRect(inBackground.topLeft() * scale, inBackground.size() * scale));
+    const QImage normal = skinPicture(name + QStringLiteral("-2") + suffix);
+    const QImage hover = skinPicture(name + QStringLiteral("-1") + suffix);
     QVERIFY(!beneath.isNull() && !normal.isNull() && !hover.isNull());
     for (const QPoint& corner : corners(beneath)) {
         QCOMPARE(rgb(normal, corner.x(), corner.y()), rgb(beneath, corner.x(), corner.y()));
     }
     QVERIFY2(shareChanged(beneath, normal) > 0.02, "the button shows no glyph");
     QVERIFY2(shareChanged(normal, hover) > 0.3, "the hover picture barely differs");
+}
+
+void SkinPicturesTest::doubledPictureShowsTheSameArt_data() {
+    QTest::addColumn<QString>("name");
+    for (const QString& name : fileNames(kSkinDir, QStringLiteral("*.bmp"))) {
+        if (!name.contains(QLatin1Char('@'))) {
+            QTest::newRow(qPrintable(name)) << name;
+        }
+    }
+}
+
+void SkinPicturesTest::doubledPictureShowsTheSameArt() {
+    QFETCH(QString, name);
+    const QImage single = skinPicture(name);
+    const QImage twice = skinPicture(doubled(name));
+    QVERIFY(!single.isNull());
+    QVERIFY2(!twice.isNull(), qPrintable(doubled(name) + QStringLiteral(" is missing")));
+    QCOMPARE(twice.size(), single.size() * 2);
+    std::optional<QRgb> key;
+    if (name.startsWith(QLatin1String("state-"))) {
+        key = kStateKey;
+    } else if (name.startsWith(QLatin1String("view-"))) {
+        key = kViewKey;
+    }
+    const ArtDifference difference = compareDoubled(single, twice, key);
+    QVERIFY2(
+        difference.artChanged <= 0.01,
+        qPrintable(QStringLiteral("%1 % of the art differs").arg(difference.artChanged * 100)));
+    QVERIFY2(difference.keyedShareDifference <= 0.05, "the keyed areas differ");
 }
 
 void SkinPicturesTest::iconsComeInEverySize() {
@@ -227,12 +330,13 @@ void SkinPicturesTest::iconsComeInEverySize() {
 }
 
 void SkinPicturesTest::desktopEntryStartsTheFinderWithItsIcon() {
-    const QByteArray entry = fileBytes(kDataDir.filePath(QStringLiteral("vistrel-finder.desktop")));
+    const QByteArray entry =
+        fileBytes(kPackagingDir.filePath(QStringLiteral("net.vistrel.Finder.desktop")));
     QVERIFY(entry.startsWith("[Desktop Entry]\n"));
     const QList<QByteArray> lines = entry.split('\n');
     for (const char* line :
          {"Type=Application", "Name=Vistrel Finder", "Exec=vistrel-finder", "Icon=vistrel-finder",
-          "Categories=Network;Video;", "Terminal=false"}) {
+          "Categories=Network;Monitor;", "Terminal=false"}) {
         QVERIFY2(lines.contains(line), line);
     }
     QVERIFY(kIconDir.exists(QStringLiteral("vistrel-finder.svg")));

@@ -16,12 +16,12 @@ using GlyphPainter = std::function<void(QPainter&, const QColor&)>;
 // A round button: the glyph alone, and the glyph in white on a teal disc.
 ButtonPictures roundButton(const QImage& background, const QRect& place,
                            const GlyphPainter& glyph) {
-    const QImage crop = background.copy(layout::inBackground(place));
-    const QPointF centre = QRectF(crop.rect()).center();
-    const qreal radius = crop.width() / 2.0 - 0.5;
+    const QImage crop = cropped(background, layout::inBackground(place));
+    const QPointF centre = pictureRect(crop).center();
+    const qreal radius = place.width() / 2.0 - 0.5;
     const auto hover = [&](QPainter& painter) {
         painter.setPen(Qt::NoPen);
-        painter.setBrush(verticalGradient(0, crop.height(), kAccent, kAccentDeep));
+        painter.setBrush(verticalGradient(0, place.height(), kAccent, kAccentDeep));
         painter.drawEllipse(centre, radius, radius);
         glyph(painter, Qt::white);
     };
@@ -32,11 +32,11 @@ ButtonPictures roundButton(const QImage& background, const QRect& place,
 // A caption button: the glyph alone, and the glyph in white on a rounded plate.
 ButtonPictures captionButton(const QImage& background, const QRect& place, const QColor& plate,
                              const GlyphPainter& glyph) {
-    const QImage crop = background.copy(layout::inBackground(place));
+    const QImage crop = cropped(background, layout::inBackground(place));
     const auto hover = [&](QPainter& painter) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(plate);
-        painter.drawRoundedRect(QRectF(crop.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+        painter.drawRoundedRect(pictureRect(crop).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
         glyph(painter, Qt::white);
     };
     return {paintedOver(crop, hover),
@@ -97,7 +97,7 @@ void paintWpsFace(QPainter& painter, const QRectF& face) {
 } // namespace
 
 QImage wpsButton(const QImage& wizardBackground) {
-    const QImage crop = wizardBackground.copy(QRect(310, 300, 108, 47));
+    const QImage crop = cropped(wizardBackground, QRect(310, 300, 108, 47));
     return paintedOver(crop,
                        [](QPainter& painter) { paintWpsFace(painter, QRectF(1.5, 1.5, 105, 44)); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The picture buttons. The main window's buttons sit on bg.bmp without transparency, so each
-// is painted over the crop of the background it covers; the hover picture adds a highlight.
+// is painted over the crop of the background it covers, at that background's scale; the hover
+// picture adds a highlight.
 
 #include <QImage>
 

@@ -34,8 +34,8 @@ void paintIconWell(QPainter& painter) {
 
 } // namespace
 
-QImage cardBackground() {
-    QImage image = blankImage(layout::kCardSize, kListGrey);
+QImage cardBackground(int scale) {
+    QImage image = blankImage(layout::kCardSize, kListGrey, scale);
     QPainter painter(&image);
     makeSmooth(painter);
     paintCardFace(painter);
@@ -147,7 +147,7 @@ constexpr std::array<StateArt, 5> kStateArt{drawNewCamera, drawPickedNewCamera, 
                                             drawSetUpCameraOutlined, drawOtherDevice};
 
 QImage iconBackdrop(const QImage& card, QPoint at) {
-    return card.copy(QRect(at, layout::kCardIconSize));
+    return cropped(card, QRect(at, layout::kCardIconSize));
 }
 
 } // namespace

@@ -11,18 +11,18 @@ namespace vistrel::skin {
 namespace {
 
 // A framed panel filling the picture, a shade lighter than the wizard's page.
-QImage panel(QSize size) {
-    QImage image = blankImage(size, kInk700);
+QImage panel(QSize size, int scale) {
+    QImage image = blankImage(size, kInk700, scale);
     QPainter painter(&image);
     makeSmooth(painter);
     painter.setPen(QPen(kInk500, 1));
     painter.setBrush(verticalGradient(0, size.height(), kInk600, kInk700));
-    painter.drawRoundedRect(QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5), 14, 14);
+    painter.drawRoundedRect(pictureRect(image).adjusted(0.5, 0.5, -0.5, -0.5), 14, 14);
     return image;
 }
 
-QImage drawnOnPanel(QSize size, const ArtPainter& art) {
-    return paintedOver(panel(size), art);
+QImage drawnOnPanel(QSize size, int scale, const ArtPainter& art) {
+    return paintedOver(panel(size, scale), art);
 }
 
 // Short strokes flying off the gap between socket and plug.
@@ -45,8 +45,8 @@ void drawLinkGlow(QPainter& painter, QPointF centre) {
 
 } // namespace
 
-QImage unplugPicture() {
-    return drawnOnPanel(QSize(300, 300), [](QPainter& painter) {
+QImage unplugPicture(int scale) {
+    return drawnOnPanel(QSize(300, 300), scale, [](QPainter& painter) {
         painter.translate(10, 6);
         drawCameraProfile(painter);
         drawPlug(painter, 212, 278);
@@ -55,8 +55,8 @@ QImage unplugPicture() {
     });
 }
 
-QImage replugPicture() {
-    return drawnOnPanel(QSize(300, 300), [](QPainter& painter) {
+QImage replugPicture(int scale) {
+    return drawnOnPanel(QSize(300, 300), scale, [](QPainter& painter) {
         painter.translate(10, 6);
         drawLinkGlow(painter, QPointF(186, 137));
         drawCameraProfile(painter);
@@ -69,8 +69,8 @@ QImage replugPicture() {
     });
 }
 
-QImage wpsPicture() {
-    return drawnOnPanel(QSize(250, 300), [](QPainter& painter) {
+QImage wpsPicture(int scale) {
+    return drawnOnPanel(QSize(250, 300), scale, [](QPainter& painter) {
         painter.translate(0, 10);
         drawRouter(painter);
         drawArrow(painter, QPointF(160, 96), QPointF(160, 150), kAccentLight, 3.5);

@@ -2,8 +2,9 @@
 //
 //   vistrel-skin-generator SKIN_DIR [--icons ICON_DIR] [--preview FILE] [--sheet FILE]
 //
-// Writes every picture of the skin into SKIN_DIR as 24-bit BMP files and, with --icons, the
-// icon sizes into ICON_DIR as PNG files. The output depends on nothing but this program: no
+// Writes every picture of the skin into SKIN_DIR as 24-bit BMP files, each also at twice the
+// size for screens at 200 % (name@2x.bmp), and, with --icons, the icon sizes into ICON_DIR as
+// PNG files. The output depends on nothing but this program: no
 // fonts, dates or random numbers. --preview and --sheet also write PNG views of the skin as
 // the program shows it; they draw sample texts with the system's fonts.
 
@@ -113,8 +114,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     const auto application = startFontsIfNeeded(*options, argc, argv);
-    const std::vector<NamedPicture> pictures = vistrel::skin::skinPictures();
-    bool written = writeAll(pictures, options->skinDirectory, vistrel::skin::saveBmp);
+    const std::vector<NamedPicture> pictures = vistrel::skin::skinPictures(1);
+    bool written =
+        writeAll(pictures, options->skinDirectory, vistrel::skin::saveBmp) &&
+        writeAll(vistrel::skin::skinPictures(2), options->skinDirectory, vistrel::skin::saveBmp);
     if (written && !options->iconDirectory.isEmpty()) {
         written =
             writeAll(vistrel::skin::iconPictures(), options->iconDirectory, vistrel::skin::savePng);

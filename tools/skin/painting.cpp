@@ -2,16 +2,38 @@
 
 namespace vistrel::skin {
 
-QImage blankImage(QSize size, const QColor& fill) {
-    QImage image(size, QImage::Format_RGB32);
+namespace {
+
+QImage scaledCanvas(QSize size, QImage::Format format, int scale) {
+    QImage image(size * scale, format);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+} // namespace
+
+QImage blankImage(QSize size, const QColor& fill, int scale) {
+    QImage image = scaledCanvas(size, QImage::Format_RGB32, scale);
     image.fill(fill);
     return image;
 }
 
-QImage blankAlphaImage(QSize size) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+QImage blankAlphaImage(QSize size, int scale) {
+    QImage image = scaledCanvas(size, QImage::Format_ARGB32_Premultiplied, scale);
     image.fill(Qt::transparent);
     return image;
+}
+
+QRectF pictureRect(const QImage& image) {
+    return {QPointF(0, 0), image.deviceIndependentSize()};
+}
+
+QImage cropped(const QImage& image, const QRect& place) {
+    const qreal scale = image.devicePixelRatio();
+    const QRect pixels(place.topLeft() * scale, place.size() * scale);
+    QImage crop = image.copy(pixels);
+    crop.setDevicePixelRatio(scale);
+    return crop;
 }
 
 void makeSmooth(QPainter& painter) {
@@ -52,9 +74,11 @@ QImage paintedOver(const QImage& backdrop, const ArtPainter& art) {
 
 namespace {
 
-// Where the art leaves any trace: the alpha of the art painted alone.
-QImage artCoverage(QSize size, const ArtPainter& art) {
-    QImage coverage = blankAlphaImage(size);
+// Where the art leaves any trace: the alpha of the art painted alone, pixel for pixel of image.
+QImage artCoverage(const QImage& image, const ArtPainter& art) {
+    QImage coverage(image.size(), QImage::Format_ARGB32_Premultiplied);
+    coverage.setDevicePixelRatio(image.devicePixelRatio());
+    coverage.fill(Qt::transparent);
     QPainter painter(&coverage);
     makeSmooth(painter);
     art(painter);
@@ -65,7 +89,7 @@ QImage artCoverage(QSize size, const ArtPainter& art) {
 
 QImage keyedPicture(const QImage& backdrop, const ArtPainter& art, QRgb key) {
     QImage image = paintedOver(backdrop, art);
-    const QImage coverage = artCoverage(image.size(), art);
+    const QImage coverage = artCoverage(image, art);
     for (int y = 0; y < image.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
         const auto* covered = reinterpret_cast<const QRgb*>(coverage.constScanLine(y));

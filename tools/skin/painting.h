@@ -2,6 +2,10 @@
 // Small painting helpers shared by every picture: blank canvases, gradients, pens, pictures
 // painted over a backdrop (so antialiased edges blend into what surrounds them on screen) and
 // colour-keyed pictures.
+//
+// Art is laid out in window pixels. A canvas of scale 2 holds twice the pixels each way and
+// carries a device pixel ratio of 2, so the same painting code draws the finer picture that a
+// screen at 200 % shows; sizes and places below are in window pixels at every scale.
 
 #include <QColor>
 #include <QImage>
@@ -16,10 +20,16 @@ namespace vistrel::skin {
 using ArtPainter = std::function<void(QPainter&)>;
 
 // An opaque canvas filled with one colour.
-QImage blankImage(QSize size, const QColor& fill);
+QImage blankImage(QSize size, const QColor& fill, int scale = 1);
 
 // A fully transparent canvas with premultiplied alpha.
-QImage blankAlphaImage(QSize size);
+QImage blankAlphaImage(QSize size, int scale = 1);
+
+// The area a picture covers, in window pixels.
+QRectF pictureRect(const QImage& image);
+
+// The part of a picture at a place in window pixels, at the picture's scale.
+QImage cropped(const QImage& image, const QRect& place);
 
 // Turns antialiasing and smooth transforms on.
 void makeSmooth(QPainter& painter);

@@ -16,20 +16,20 @@ void addButton(std::vector<NamedPicture>& pictures, const QString& name,
 }
 
 void addWindowPictures(std::vector<NamedPicture>& pictures, const QImage& background,
-                       const QImage& wizard) {
+                       const QImage& wizard, int scale) {
     pictures.push_back({QStringLiteral("bg.bmp"), background});
     addButton(pictures, QStringLiteral("search"), searchButton(background));
     addButton(pictures, QStringLiteral("setting"), settingsButton(background));
     addButton(pictures, QStringLiteral("min"), minimizeButton(background));
     addButton(pictures, QStringLiteral("close"), closeButton(background));
     pictures.push_back({QStringLiteral("729-x-429.bmp"), wizard});
-    pictures.push_back({QStringLiteral("message-bg.bmp"), messageBackground()});
-    pictures.push_back({QStringLiteral("waiting-bg.bmp"), waitingBackground()});
-    pictures.push_back({QStringLiteral("login-bg.bmp"), loginBackground()});
+    pictures.push_back({QStringLiteral("message-bg.bmp"), messageBackground(scale)});
+    pictures.push_back({QStringLiteral("waiting-bg.bmp"), waitingBackground(scale)});
+    pictures.push_back({QStringLiteral("login-bg.bmp"), loginBackground(scale)});
 }
 
-void addCardPictures(std::vector<NamedPicture>& pictures) {
-    const QImage card = cardBackground();
+void addCardPictures(std::vector<NamedPicture>& pictures, int scale) {
+    const QImage card = cardBackground(scale);
     pictures.push_back({QStringLiteral("bk.bmp"), card});
     for (int state = 1; state <= 5; ++state) {
         pictures.push_back({QStringLiteral("state-%1.bmp").arg(state), statePicture(state, card)});
@@ -39,21 +39,33 @@ void addCardPictures(std::vector<NamedPicture>& pictures) {
     }
 }
 
-void addWizardPictures(std::vector<NamedPicture>& pictures, const QImage& wizard) {
-    pictures.push_back({QStringLiteral("wizard-unplug.bmp"), unplugPicture()});
-    pictures.push_back({QStringLiteral("wizard-replug.bmp"), replugPicture()});
-    pictures.push_back({QStringLiteral("wizard-wps.bmp"), wpsPicture()});
+void addWizardPictures(std::vector<NamedPicture>& pictures, const QImage& wizard, int scale) {
+    pictures.push_back({QStringLiteral("wizard-unplug.bmp"), unplugPicture(scale)});
+    pictures.push_back({QStringLiteral("wizard-replug.bmp"), replugPicture(scale)});
+    pictures.push_back({QStringLiteral("wizard-wps.bmp"), wpsPicture(scale)});
     pictures.push_back({QStringLiteral("wps-button.bmp"), wpsButton(wizard)});
+}
+
+// "bg.bmp" becomes "bg@2x.bmp" at scale 2.
+void nameForScale(std::vector<NamedPicture>& pictures, int scale) {
+    if (scale == 1) {
+        return;
+    }
+    for (NamedPicture& picture : pictures) {
+        const qsizetype dot = picture.fileName.lastIndexOf(QLatin1Char('.'));
+        picture.fileName.insert(dot, QStringLiteral("@%1x").arg(scale));
+    }
 }
 
 } // namespace
 
-std::vector<NamedPicture> skinPictures() {
+std::vector<NamedPicture> skinPictures(int scale) {
     std::vector<NamedPicture> pictures;
-    const QImage wizard = wizardBackground();
-    addWindowPictures(pictures, mainBackground(), wizard);
-    addCardPictures(pictures);
-    addWizardPictures(pictures, wizard);
+    const QImage wizard = wizardBackground(scale);
+    addWindowPictures(pictures, mainBackground(scale), wizard, scale);
+    addCardPictures(pictures, scale);
+    addWizardPictures(pictures, wizard, scale);
+    nameForScale(pictures, scale);
     return pictures;
 }
 

@@ -12,8 +12,10 @@ struct NamedPicture {
     QImage image;
 };
 
-// The skin directory's pictures, written as 24-bit BMP files.
-std::vector<NamedPicture> skinPictures();
+// The skin directory's pictures, written as 24-bit BMP files. Scale 1 gives the pictures the
+// windows show 1:1; scale 2 the same art with twice the pixels each way for screens at 200 %,
+// named with "@2x" before the extension (bg@2x.bmp).
+std::vector<NamedPicture> skinPictures(int scale);
 
 // The window and tray icon at each size, written as PNG files.
 std::vector<NamedPicture> iconPictures();

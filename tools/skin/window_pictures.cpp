@@ -47,11 +47,11 @@ void paintTitle(QPainter& painter) {
 
 } // namespace
 
-QImage mainBackground() {
-    QImage image = blankImage(layout::kBackgroundSize, kInk800);
+QImage mainBackground(int scale) {
+    QImage image = blankImage(layout::kBackgroundSize, kInk800, scale);
     QPainter painter(&image);
     makeSmooth(painter);
-    fillVertical(painter, image.rect(), kInk700, kInk900);
+    fillVertical(painter, pictureRect(image), kInk700, kInk900);
     paintTitleBand(painter);
     paintListWell(painter);
     paintTitle(painter);
@@ -62,11 +62,11 @@ namespace {
 
 // The common ground of the small windows: a slate gradient under a thin accent rule, and a
 // darker footer for the buttons when `footerTop` is above the bottom.
-QImage dialogGround(QSize size, int footerTop) {
-    QImage image = blankImage(size, kInk700);
+QImage dialogGround(QSize size, int footerTop, int scale) {
+    QImage image = blankImage(size, kInk700, scale);
     QPainter painter(&image);
     makeSmooth(painter);
-    fillVertical(painter, image.rect(), kInk600, kInk800);
+    fillVertical(painter, pictureRect(image), kInk600, kInk800);
     if (footerTop < size.height()) {
         const QRectF footer(0, footerTop, size.width(), size.height() - footerTop);
         fillVertical(painter, footer, kInk800, kInk900);
@@ -91,24 +91,24 @@ void paintCornerRings(QPainter& painter, QPointF centre, const std::initializer_
 
 } // namespace
 
-QImage wizardBackground() {
-    QImage image = dialogGround(QSize(729, 429), 429);
+QImage wizardBackground(int scale) {
+    QImage image = dialogGround(QSize(729, 429), 429, scale);
     QPainter painter(&image);
     makeSmooth(painter);
     QRadialGradient glow(QPointF(120, 40), 420);
     glow.setColorAt(0, withAlpha(kAccent, 22));
     glow.setColorAt(1, withAlpha(kAccent, 0));
-    painter.fillRect(image.rect(), glow);
+    painter.fillRect(pictureRect(image), glow);
     paintCornerRings(painter, QPointF(729, 429), {110, 170, 230});
     return image;
 }
 
-QImage messageBackground() {
-    return dialogGround(QSize(312, 206), 140);
+QImage messageBackground(int scale) {
+    return dialogGround(QSize(312, 206), 140, scale);
 }
 
-QImage waitingBackground() {
-    QImage image = dialogGround(QSize(292, 166), 166);
+QImage waitingBackground(int scale) {
+    QImage image = dialogGround(QSize(292, 166), 166, scale);
     QPainter painter(&image);
     makeSmooth(painter);
     // Shown 201 × 113 in the window, left of the text that starts at x = 60.
@@ -123,8 +123,8 @@ QImage waitingBackground() {
     return image;
 }
 
-QImage loginBackground() {
-    QImage image = dialogGround(QSize(312, 204), 134);
+QImage loginBackground(int scale) {
+    QImage image = dialogGround(QSize(312, 204), 134, scale);
     QPainter painter(&image);
     makeSmooth(painter);
     // Left of the captions at x = 60, between the two rows of edits.

@@ -1,7 +1,9 @@
 #include "discovery/views/camera_card_list.h"
 
 #include "discovery/card_geometry.h"
+#include "discovery/views/card_list_accessibility.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,6 +22,11 @@ CardRect toCardRect(const QRect& r) {
 
 CameraCardList::CameraCardList(const CameraList& list, QWidget* parent)
     : QAbstractScrollArea(parent), list_(list) {
+    static const bool accessibleAsCards = [] {
+        QAccessible::installFactory(cameraCardListAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleAsCards);
     setObjectName(QStringLiteral("ListBox_IPCAM"));
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
@@ -94,7 +101,8 @@ void CameraCardList::paintEvent(QPaintEvent* event) {
             continue;
         }
         painter.drawImage(rect.topLeft(), composeCard(list_.entry(index), pictures_, lineLabels,
-                                                      font(), rect.size(), index == currentIndex_));
+                                                      font(), rect.size(), index == currentIndex_,
+                                                      viewport()->devicePixelRatioF()));
         if (index == currentIndex_ && hasFocus()) {
             QStyleOptionFocusRect focus;
             focus.initFrom(this);
@@ -116,6 +124,15 @@ void CameraCardList::mousePressEvent(QMouseEvent* event) {
     }
     setCurrentIndex(index);
     emit clicked();
+}
+
+void CameraCardList::pressPreviewSquare(int index) {
+    if (index < 0 || index >= count_) {
+        return;
+    }
+    setCurrentIndex(index);
+    emit clicked();
+    emit previewSquareReleased(index);
 }
 
 void CameraCardList::mouseReleaseEvent(QMouseEvent* event) {

@@ -2,7 +2,8 @@
 // ListBox_IPCAM: the visible camera list, one drawn 100-pixel card per entry of the camera
 // list. It holds only a count, a selected index and the focus; the cards are painted from the
 // entries. Presses on a card's body and releases on its preview square are reported before the
-// list's own selection handling, as the main window's list hook needs them.
+// list's own selection handling, as the main window's list hook needs them. Assistive tools see
+// the cards and their preview squares (card_list_accessibility.h).
 
 #include "discovery/camera_list.h"
 #include "discovery/views/card_painter.h"
@@ -35,6 +36,12 @@ public:
     QRect itemRect(int index) const;            // in viewport coordinates
     void redraw();
 
+    const CameraList& cameraList() const { return list_; }
+    CardLabels labels() const;
+    // What a click on a card's preview square does: selects the card, then reports the release
+    // on the square.
+    void pressPreviewSquare(int index);
+
 signals:
     void cardBodyPressed(int index);
     void previewSquareReleased(int index);
@@ -53,7 +60,6 @@ protected:
 private:
     void updateScrollRange();
     void scrollTo(int index);
-    CardLabels labels() const;
 
     const CameraList& list_;
     CardPictures pictures_;

@@ -2,10 +2,9 @@
 
 #include "discovery/card_geometry.h"
 #include "ui/camera_text.h"
+#include "ui/data_files.h"
 
 #include <QBitmap>
-#include <QDir>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -22,11 +21,14 @@ QRect toQRect(const CardRect& r) {
     return QRect(r.left, r.top, r.width(), r.height());
 }
 
+// A picture is placed by its size in window pixels: a picture drawn at twice the size takes
+// the place of the single one.
 void drawInSquare(QPainter& painter, const QPixmap& picture, int squareLeft, int side) {
     if (picture.isNull()) {
         return;
     }
-    const CardRect place = pictureRectInSquare(squareLeft, side, picture.width(), picture.height());
+    const QSize size = picture.deviceIndependentSize().toSize();
+    const CardRect place = pictureRectInSquare(squareLeft, side, size.width(), size.height());
     painter.drawPixmap(toQRect(place), picture);
 }
 
@@ -48,8 +50,8 @@ QString valueOfLine(const _camdev& entry, int line) {
     }
 }
 
-QPixmap keyed(const QString& path, const QColor& key) {
-    QPixmap picture(path);
+QPixmap keyed(const QString& fileName, const QColor& key) {
+    QPixmap picture = loadSkinPicture(fileName);
     if (!picture.isNull()) {
         picture.setMask(picture.createMaskFromColor(key, Qt::MaskInColor));
     }
@@ -58,25 +60,34 @@ QPixmap keyed(const QString& path, const QColor& key) {
 
 } // namespace
 
-CardPictures CardPictures::fromSkin(const QString& skinDirectory) {
-    const QDir skin(skinDirectory);
+CardPictures CardPictures::fromSkin() {
     CardPictures pictures;
-    pictures.background = QPixmap(skin.filePath(QStringLiteral("bk.bmp")));
+    pictures.background = loadSkinPicture(QStringLiteral("bk.bmp"));
     for (int n = 1; n <= 5; ++n) {
-        pictures.states[n] = keyed(skin.filePath(QStringLiteral("state-%1.bmp").arg(n)), kStateKey);
+        pictures.states[n] = keyed(QStringLiteral("state-%1.bmp").arg(n), kStateKey);
     }
     for (int n = 1; n <= 2; ++n) {
-        pictures.views[n] = keyed(skin.filePath(QStringLiteral("view-%1.bmp").arg(n)), kViewKey);
+        pictures.views[n] = keyed(QStringLiteral("view-%1.bmp").arg(n), kViewKey);
     }
     return pictures;
 }
 
+namespace {
+
+QImage blankCard(QSize size, qreal devicePixelRatio) {
+    QImage card(size * devicePixelRatio, QImage::Format_RGB32);
+    card.setDevicePixelRatio(devicePixelRatio);
+    card.fill(kCameraListColour);
+    return card;
+}
+
+} // namespace
+
 QImage composeCard(const _camdev& entry, const CardPictures& pictures, const CardLabels& labels,
-                   const QFont& font, QSize size, bool selected) {
+                   const QFont& font, QSize size, bool selected, qreal devicePixelRatio) {
     const int width = size.width();
     const int height = size.height();
-    QImage card(size, QImage::Format_RGB32);
-    card.fill(kCameraListColour);
+    QImage card = blankCard(size, devicePixelRatio);
     {
         QPainter painter(&card);
         painter.setFont(font);
@@ -95,8 +106,7 @@ QImage composeCard(const _camdev& entry, const CardPictures& pictures, const Car
                              labels[line] + QStringLiteral(" : ") + valueOfLine(entry, line));
         }
     }
-    QImage blended(size, QImage::Format_RGB32);
-    blended.fill(kCameraListColour);
+    QImage blended = blankCard(size, devicePixelRatio);
     QPainter painter(&blended);
     painter.setOpacity(selected ? 1.0 : 127 / 255.0);
     painter.drawImage(0, 0, card);

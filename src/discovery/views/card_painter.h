@@ -23,14 +23,17 @@ struct CardPictures {
     std::array<QPixmap, 6> states; // state-1.bmp … state-5.bmp at their numbers
     std::array<QPixmap, 3> views;  // view-1.bmp, view-2.bmp at their numbers
 
-    // Loads the pictures of a skin directory; missing ones stay null and are skipped.
-    static CardPictures fromSkin(const QString& skinDirectory);
+    // Loads the pictures of the skin directory, at twice the size for screens that show finer
+    // pixels; missing ones stay null and are skipped.
+    static CardPictures fromSkin();
 };
 
 // Labels of the four lines (name, model, IP, MAC), looked up at every paint.
 using CardLabels = std::array<QString, 4>;
 
+// The card of `size` window pixels, drawn with `devicePixelRatio` device pixels to each, so
+// that pictures and text stay sharp on a screen at 200 %.
 QImage composeCard(const _camdev& entry, const CardPictures& pictures, const CardLabels& labels,
-                   const QFont& font, QSize size, bool selected);
+                   const QFont& font, QSize size, bool selected, qreal devicePixelRatio = 1);
 
 } // namespace vistrel
