@@ -240,10 +240,10 @@ private slots:
     void clicksPanAndTiltWithTheStreamsPasswordAtMostEvery600Ms() {
         std::mutex mutex;
         std::vector<PanTiltCall> calls;
-        preview->setPanTiltSender([&](const StreamTarget& target, const std::string& direction) {
+        preview->setPanTiltSender([&](const StreamTarget& target, std::string_view direction) {
             const std::lock_guard lock(mutex);
-            calls.push_back({target, direction});
-            return std::optional<std::string>();
+            calls.push_back({target, std::string(direction)});
+            return PanTiltResult{PanTiltOutcome::Accepted, 200};
         });
         std::chrono::milliseconds now{50000};
         preview->setClock([&] { return now; });
@@ -278,8 +278,8 @@ private slots:
     }
 
     void refusedPanTiltIsLoggedWithoutAWindow() {
-        preview->setPanTiltSender([](const StreamTarget&, const std::string&) {
-            return std::optional<std::string>("refused (401)");
+        preview->setPanTiltSender([](const StreamTarget&, std::string_view) {
+            return PanTiltResult{PanTiltOutcome::Refused, 401};
         });
         script->silentOpening = true;
         preview->Start_View();
@@ -291,9 +291,9 @@ private slots:
 
     void clicksBeforeAnyStreamSendNothing() {
         int sent = 0;
-        preview->setPanTiltSender([&](const StreamTarget&, const std::string&) {
+        preview->setPanTiltSender([&](const StreamTarget&, std::string_view) {
             ++sent;
-            return std::optional<std::string>();
+            return PanTiltResult{PanTiltOutcome::Accepted, 200};
         });
         preview->PaintBox_PreviewMouseDown({300, 20});
         preview->waitForPanTilt();

@@ -1,6 +1,6 @@
 // The login for the live picture over the demo cameras of vistrel-camsim, through the real
-// dialog: a reachable camera opens the preview beside the main window on its stream with the
-// typed password; the camera that never answers gets the connect-failure warning after the
+// dialog: a reachable camera opens the preview beside the main window with its moving picture,
+// and a click pans it; the camera that never answers gets the connect-failure warning after the
 // probe. Also the hand-over to the preview at the end of the set-up. Runs inside the private
 // network namespace of scripts/netns.
 
@@ -18,8 +18,10 @@
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -70,6 +72,21 @@ private:
                           cards.itemRect(row).topLeft() + QPoint(450, 50));
     }
 
+    // A stream that opens silently, recording where it was opened, instead of the camera's.
+    void useScriptedStream() {
+        script = std::make_shared<test::PictureSourceScript>();
+        script->silentOpening = true;
+        form->previewWindow().setPictureSourceFactory(
+            [this] { return std::make_unique<test::ScriptedPictureSource>(script); });
+    }
+
+    static qint64 timedStop(TForm_Preview& preview) {
+        QElapsedTimer timer;
+        timer.start();
+        preview.Stop_View();
+        return timer.elapsed();
+    }
+
     std::function<void()> logIn(const QString& password) {
         return [this, password] {
             TForm_Login& login = form->loginDialog();
@@ -88,10 +105,6 @@ private slots:
             std::make_unique<camsim::test::CamsimProcess>(QStringLiteral(VISTREL_DEMO_SCENARIO));
         QVERIFY(cameras->waitUntilReady());
         form = std::make_unique<TMainForm>();
-        script = std::make_shared<test::PictureSourceScript>();
-        script->silentOpening = true;
-        form->previewWindow().setPictureSourceFactory(
-            [this] { return std::make_unique<test::ScriptedPictureSource>(script); });
         form->Form_OnCreate();
         form->show();
         QTRY_COMPARE_WITH_TIMEOUT(form->ListBox_IPCAM().count(), 7, kWaitMs);
@@ -103,17 +116,59 @@ private slots:
         cameras.reset();
     }
 
-    void rightPasswordForAReachableCameraOpensThePreviewBeside() {
+    void rightPasswordOpensMovingPicturesAndAClickPansTheCamera_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("mac");
+        QTest::addColumn<QString>("password");
+        QTest::newRow("Basic camera")
+            << QStringLiteral("Garage") << QStringLiteral("02:56:49:00:00:04")
+            << QStringLiteral("garage42");
+        QTest::newRow("Digest camera")
+            << QStringLiteral("Living room") << QStringLiteral("02:56:49:00:00:03")
+            << QStringLiteral("Lounge-7");
+    }
+
+    void rightPasswordOpensMovingPicturesAndAClickPansTheCamera() {
+        QFETCH(QString, name);
+        QFETCH(QString, mac);
+        QFETCH(QString, password);
+        selectCamera(name.toStdString(), mac.toStdString());
+        TForm_Preview& preview = form->previewWindow();
+        QSignalSpy shown(&preview, &TForm_Preview::pictureShown);
+        QVERIFY(test::ModalAnswers().then(form->loginDialog(), logIn(password)).run([&] {
+            clickPreviewSquare(name.toStdString());
+        }));
+
+        QVERIFY(preview.isVisible());
+        const QRect main = form->frameGeometry();
+        QCOMPARE(preview.pos(), QPoint(main.right() + 1 + 10, main.top() + main.height() / 4));
+        // Moving pictures: each one carries the camera's clock and number.
+        QTRY_VERIFY_WITH_TIMEOUT(shown.count() >= 2, kWaitMs);
+        const QImage first = preview.paintBox()->picture();
+        const int seen = shown.count();
+        QTRY_VERIFY_WITH_TIMEOUT(shown.count() >= seen + 2, kWaitMs);
+        QVERIFY(preview.paintBox()->picture() != first);
+
+        QTest::mouseClick(preview.paintBox(), Qt::LeftButton, {}, QPoint(300, 20));
+        preview.waitForPanTilt();
+        const QJsonObject move =
+            cameras->lastLogLineOf(QStringLiteral("POST /camera-cgi/com/ptz.cgi"));
+        const QJsonObject fields = move.value(QStringLiteral("fields")).toObject();
+        QCOMPARE(move.value(QStringLiteral("camera")).toString(), mac);
+        QCOMPARE(fields.value(QStringLiteral("move")).toString(), QStringLiteral("upright"));
+        QCOMPARE(fields.value(QStringLiteral("authorization")).toString(), QStringLiteral("Basic"));
+        QVERIFY(
+            move.value(QStringLiteral("verdict")).toString().startsWith(QLatin1String("applied")));
+        QVERIFY(timedStop(preview) < 500);
+    }
+
+    void streamOpensWithTheCamerasAddressPortAndTheTypedPassword() {
+        useScriptedStream();
         selectCamera("Garage", "02:56:49:00:00:04");
         QVERIFY(test::ModalAnswers()
                     .then(form->loginDialog(), logIn(QStringLiteral("garage42")))
                     .run([&] { clickPreviewSquare("Garage"); }));
-
-        TForm_Preview& preview = form->previewWindow();
-        QVERIFY(preview.isVisible());
-        const QRect main = form->frameGeometry();
-        QCOMPARE(preview.pos(), QPoint(main.right() + 1 + 10, main.top() + main.height() / 4));
-        QVERIFY(preview.viewing());
+        QVERIFY(form->previewWindow().viewing());
         QTRY_COMPARE(script->openCount(), 1);
         const std::lock_guard lock(script->mutex);
         QCOMPARE(script->lastTarget.host, std::string("127.0.0.5"));
@@ -122,6 +177,7 @@ private slots:
     }
 
     void cameraThatNeverAnswersGetsTheConnectFailedWarning() {
+        useScriptedStream();
         selectCamera("Back yard", "02:56:49:00:00:07");
         QString shown;
         QElapsedTimer sinceOk;
@@ -168,6 +224,7 @@ private slots:
     }
 
     void handOverAfterSetUpProbesThenOpensThePreviewWithTheNewPassword() {
+        useScriptedStream();
         form->previewWindow().setHandOverPause(std::chrono::milliseconds(20));
         int closes = 0;
         const auto closeWindow = [&] { ++closes; };

@@ -1,5 +1,7 @@
 #include "camhttp/windows/form_preview.h"
 
+#include "camhttp/picture_stream.h"
+
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QTimer>
@@ -26,7 +28,12 @@ void pauseWithoutFreezing(std::chrono::milliseconds pause) {
 TForm_Preview::TForm_Preview(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      PaintBox_Preview(new PreviewPaintBox(this)), clock_(steadyMilliseconds) {
+      PaintBox_Preview(new PreviewPaintBox(this)),
+      factory_([] { return std::make_unique<PictureStream>(); }),
+      panTilt_([](const StreamTarget& target, std::string_view direction) {
+          return sendPanTilt(target, direction);
+      }),
+      clock_(steadyMilliseconds) {
     setObjectName(QStringLiteral("Form_Preview"));
     setWindowTitle(QStringLiteral("Preview"));
     setFixedSize(kClientSize);
@@ -111,9 +118,10 @@ void TForm_Preview::PaintBox_PreviewMouseDown(QPoint position) {
     }
     // The camera may take seconds to answer, or never: the request waits on a thread of its own.
     panTiltThread_.start([send = panTilt_, target = *streamTarget_, direction] {
-        if (const auto refusal = send(target, direction)) {
+        const PanTiltResult result = send(target, direction);
+        if (result.outcome != PanTiltOutcome::Accepted) {
             qWarning("pan/tilt \"%s\" to %s:%u: %s", direction.c_str(), target.host.c_str(),
-                     unsigned{target.port}, refusal->c_str());
+                     unsigned{target.port}, describePanTilt(result).c_str());
         }
     });
 }

@@ -4,6 +4,7 @@
 // the picture pans or tilts the camera.
 
 #include "camhttp/pan_tilt_direction.h"
+#include "camhttp/pan_tilt_request.h"
 #include "camhttp/picture_source.h"
 #include "camhttp/windows/preview_paint_box.h"
 #include "camhttp/windows/preview_worker.h"
@@ -15,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vistrel {
 
@@ -28,10 +30,8 @@ public:
     using PictureSourceFactory = std::function<std::unique_ptr<PictureSource>()>;
     // Where the stream is and the password that opens it; asked once per Start_View.
     using StreamTargetSource = std::function<StreamTarget()>;
-    // Sends one pan/tilt command; blocks, and runs off the GUI thread. Returns why the camera
-    // did not take it, or nothing when it did.
-    using PanTiltSender =
-        std::function<std::optional<std::string>(const StreamTarget&, const std::string&)>;
+    // Sends one pan/tilt command; blocks, and runs off the GUI thread.
+    using PanTiltSender = std::function<PanTiltResult(const StreamTarget&, std::string_view)>;
     using MillisecondClock = std::function<std::chrono::milliseconds()>;
 
     explicit TForm_Preview(QWidget* parent = nullptr);
@@ -39,9 +39,10 @@ public:
 
     PreviewPaintBox* paintBox() const { return PaintBox_Preview; }
 
+    // The camera's picture stream and pan/tilt request unless these say otherwise (tests).
     void setPictureSourceFactory(PictureSourceFactory factory) { factory_ = std::move(factory); }
-    void setStreamTargetSource(StreamTargetSource source) { targetSource_ = std::move(source); }
     void setPanTiltSender(PanTiltSender sender) { panTilt_ = std::move(sender); }
+    void setStreamTargetSource(StreamTargetSource source) { targetSource_ = std::move(source); }
     // Seams for tests: the debounce's clock, the worker's pause before it opens a failed
     // stream again, and the pause of the hand-over after the set-up.
     void setClock(MillisecondClock clock) { clock_ = std::move(clock); }
