@@ -8,7 +8,6 @@
 #include "camhttp/windows/form_preview.h"
 #include "child_process.h"
 #include "picture_replay_server.h"
-#include "replay_stream_source.h"
 #include "support/private_network.h"
 
 #include <QApplication>
@@ -89,7 +88,6 @@ protected:
 
 PipelineFigures measurePipeline(std::uint16_t port) {
     TForm_Preview preview;
-    preview.setPictureSourceFactory([] { return std::make_unique<bench::ReplayStreamSource>(); });
     preview.setStreamTargetSource([port] {
         return StreamTarget{bench::kReplayAddress, port, std::string()};
     });
