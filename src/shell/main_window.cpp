@@ -146,6 +146,7 @@ void TMainForm::createSecondaryWindows() {
     TForm_Wizard_->setCameraNameSource([this] { return config_.camera.cameraName; });
     TForm_Wizard_->setHost(this);
     TForm_Login_->setHost(this);
+    connectPreviewWindow();
     language_.setWindows({TForm_Wizard_.get(), TForm_Waiting_.get(), TForm_Login_.get(),
                           TMessage_Box_Wchar_.get(), TMessage_Dialog_Wchar_.get(), TntImage_Search_,
                           TntImage_Set_,

@@ -104,6 +104,17 @@ public:
     TMessage_Box_Wchar& messageBox() { return *TMessage_Box_Wchar_; }
     TMessage_Dialog_Wchar& messageDialog() { return *TMessage_Dialog_Wchar_; }
     TForm_Wizard& wizard() { return *TForm_Wizard_; }
+    TForm_Preview& previewWindow() { return *TForm_Preview_; }
+
+    // Whether the camera at this address answers (its web port is the selected camera's),
+    // probed off the GUI thread under a busy cursor while the windows keep painting.
+    bool Probe_Camera(const std::string& address);
+    // The live picture after the set-up, once the message window's OK has cleared
+    // SetupCompleted and restarted the timer: with the reachability check a camera that does
+    // not answer gets the connect-failure text into the message box, which stays open;
+    // otherwise closeWindow runs and the preview opens beside the main window after the
+    // pause, the search starting again meanwhile.
+    void handOverToPreview(bool withReachabilityCheck, const std::function<void()>& closeWindow);
 
     // SetupHandOver: what the message windows' OK buttons act on.
     void enableMainWindow() override { setEnabled(true); }
@@ -144,7 +155,13 @@ private:
     void showWarning(const Warning& warning) override;
     void openLogin(const QString& cameraName, int passwordMaxLength, bool previewMode);
     void startDhcpWait(const std::string& defaultPasswordDigestText);
+    // The camera handling of main_window_preview.cpp.
+    void connectPreviewWindow();
     void openLivePreview();
+    QString connectFailedText();
+    // The password that opens the picture stream: the set-up wizard's new one when it holds
+    // one, otherwise the one typed into the login.
+    std::string streamPassword() const;
     void openSetUpWizard();
 
     // LoginHost

@@ -93,10 +93,6 @@ void TMainForm::PreviewMode(bool previewModeFlag) {
     }
 }
 
-// The probe and the live picture come with the preview; until then a passed login for the live
-// picture opens nothing.
-void TMainForm::openLivePreview() {}
-
 void TMainForm::openSetUpWizard() {
     const int index = ListBox_IPCAM_->currentIndex();
     const int state =

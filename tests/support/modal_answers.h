@@ -2,8 +2,8 @@
 // Answers the modal windows that an action opens, in order: each answer runs once its window
 // is the active modal window, and may open the next one. Polls the modal stack, so nested
 // windows (a message box over the login dialog) are answered as they come. A modal window that
-// no answer expects is closed after two seconds, so that a fault fails the test instead of
-// hanging it.
+// no answer expects is closed after two seconds, or the patience given, so that a fault fails
+// the test instead of hanging it.
 
 #include <QApplication>
 #include <QTimer>
@@ -16,6 +16,10 @@ namespace vistrel::test {
 
 class ModalAnswers {
 public:
+    // Patience: how long a modal window may stay up before its answer's window comes, longer
+    // for an action that waits for the network behind a dialog.
+    explicit ModalAnswers(int patienceMs = 2000) : pollsBeforeClosing_(patienceMs / kPollMs) {}
+
     // When `window` shows modally, run `answer` (which should close it).
     ModalAnswers& then(QWidget& window, std::function<void()> answer) {
         steps_.push_back({&window, std::move(answer)});
@@ -26,7 +30,7 @@ public:
     // other modal window showed.
     bool run(const std::function<void()>& action) {
         QTimer poll;
-        poll.setInterval(5);
+        poll.setInterval(kPollMs);
         QObject::connect(&poll, &QTimer::timeout, &poll, [this] { answerActiveWindow(); });
         poll.start();
         action();
@@ -40,7 +44,7 @@ private:
         std::function<void()> answer;
     };
 
-    static constexpr int kPollsBeforeClosing = 400;
+    static constexpr int kPollMs = 5;
 
     void answerActiveWindow() {
         QWidget* active = QApplication::activeModalWidget();
@@ -50,7 +54,7 @@ private:
             // that window's event loop, where this poll must go on.
             QTimer::singleShot(0, active, std::move(steps_.front().answer));
             steps_.pop_front();
-        } else if (active && ++waited_ > kPollsBeforeClosing) {
+        } else if (active && ++waited_ > pollsBeforeClosing_) {
             waited_ = 0;
             unexpected_ = true;
             active->close();
@@ -58,6 +62,7 @@ private:
     }
 
     std::deque<Step> steps_;
+    int pollsBeforeClosing_;
     int waited_ = 0;
     bool unexpected_ = false;
 };

@@ -1,5 +1,6 @@
 #include "camhttp/windows/preview_paint_box.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace vistrel {
@@ -22,6 +23,10 @@ void PreviewPaintBox::paintEvent(QPaintEvent* /*event*/) {
     }
     // Stretched to fill the box whatever the picture's own size and aspect.
     painter.drawImage(rect(), picture_);
+}
+
+void PreviewPaintBox::mousePressEvent(QMouseEvent* event) {
+    emit mousePressed(event->position().toPoint());
 }
 
 } // namespace vistrel

@@ -1,6 +1,6 @@
 #pragma once
 // The picture area of the preview window: draws the last picture it was given stretched over
-// its whole area, and black until the first one arrives.
+// its whole area, also when the window is uncovered, and black until the first one arrives.
 
 #include <QImage>
 #include <QWidget>
@@ -18,8 +18,13 @@ public:
 public slots:
     void showPicture(const QImage& picture);
 
+signals:
+    // Any mouse button, at this point of the box.
+    void mousePressed(QPoint position);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     QImage picture_;
