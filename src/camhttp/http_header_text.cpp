@@ -1,5 +1,7 @@
 #include "camhttp/http_header_text.h"
 
+#include "base/ascii_case.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -18,14 +20,6 @@ std::string_view trimmedBlanks(std::string_view text) {
         return {};
     }
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
-               return std::tolower(static_cast<unsigned char>(a)) ==
-                      std::tolower(static_cast<unsigned char>(b));
-           });
 }
 
 } // namespace
@@ -52,7 +46,7 @@ std::string_view firstLineOf(std::string_view header) {
 ContentLength contentLengthOf(std::string_view line) {
     constexpr std::string_view kName = "Content-Length:";
     ContentLength result;
-    if (!startsWithNoCase(line, kName)) {
+    if (!startsWithIgnoringAsciiCase(line, kName)) {
         return result;
     }
     result.present = true;

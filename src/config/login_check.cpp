@@ -1,23 +1,14 @@
 #include "config/login_check.h"
 
+#include "base/ascii_case.h"
 #include "base/byte_layout.h"
 #include "config/warning_keys.h"
 #include "protocol/address_text.h"
 #include "protocol/password_digest.h"
 
-#include <algorithm>
-#include <cctype>
-
 namespace vistrel {
 
 namespace {
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 // Whether the password the finder holds came from the selected camera's own reply.
 bool reportedBySelectedCamera(const CameraConfiguration& config) {
@@ -34,7 +25,7 @@ LoginResult refused(std::string_view key) {
 LoginResult checkDigest(CameraConfiguration& config, std::string_view typedPassword) {
     const auto mac = parseMacText(config.camera.macText);
     const std::string digest = mac ? passwordDigestText(*mac, typedPassword) : std::string();
-    if (digest.empty() || !equalIgnoringCase(digest, config.camera.passwordCredential)) {
+    if (digest.empty() || !equalIgnoringAsciiCase(digest, config.camera.passwordCredential)) {
         return refused(warning_keys::kWrongPassword);
     }
     config.credentials.digestVerified = true;

@@ -390,11 +390,13 @@ bool& TMainForm::SetupCompleted() {
     return TForm_Wizard_->state().SetupCompleted;
 }
 
-void TMainForm::StartPreviewAfterSetup(bool /*withReachabilityCheck*/,
+void TMainForm::StartPreviewAfterSetup(bool withReachabilityCheck,
                                        const std::function<void()>& closeWindow) {
-    // Only a completed set-up leads here; the hand-over to the live picture arrives with the
-    // wizard's completion step, until then the window just closes.
-    closeWindow();
+    // The timer's next tick applies the language again and its sixth searches, so the list
+    // shows the camera at the address it now has.
+    search_.requestDelayedSearch();
+    GetDhcp_Timer_.start();
+    handOverToPreview(withReachabilityCheck, closeWindow);
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

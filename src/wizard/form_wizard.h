@@ -2,9 +2,9 @@
 // The set-up wizard window: twelve pages of which one shows at a time, switched only by code.
 // It is created once and lives as long as the program; closing it only hides it.
 
+#include "setup/wizard_state.h"
 #include "wizard/wizard_address_pages.h"
 #include "wizard/wizard_controls.h"
-#include "wizard/wizard_state.h"
 
 #include <QWidget>
 #include <array>

@@ -17,6 +17,7 @@ struct WizardState {
     bool WpsConfirmed = false;    // the camera reported WPS success during page 11's wait
     bool AskBeforeClose = true;   // closing asks "Want_To_Leave" first
     bool SetupCompleted = false;  // page 5's OK ran; the next OK hands over to the preview
+    bool WpsSucceeded = false;    // page 11's last attempt ended in success: Start goes on
 
     int SurveyTicks = 0;   // ticks counted while no survey answer has been listed
     int CloudSeconds = 0;  // page 1's countdown, started at 10

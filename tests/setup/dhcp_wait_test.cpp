@@ -1,4 +1,4 @@
-#include "config/dhcp_wait.h"
+#include "setup/dhcp_wait.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,9 +1,8 @@
-#include "config/dhcp_wait.h"
+#include "setup/dhcp_wait.h"
 
+#include "base/ascii_case.h"
 #include "protocol/factory_defaults.h"
 
-#include <algorithm>
-#include <cctype>
 #include <utility>
 
 namespace vistrel {
@@ -11,13 +10,6 @@ namespace vistrel {
 namespace {
 
 constexpr int kStatusRequests = 4;
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 } // namespace
 
@@ -35,9 +27,9 @@ DhcpWaitTick DhcpWait::tick(std::string_view reportedPassword) {
         return {};
     }
     const bool reportsDigest =
-        !defaultDigestText_.empty() && equalIgnoringCase(reportedPassword, defaultDigestText_);
+        !defaultDigestText_.empty() && equalIgnoringAsciiCase(reportedPassword, defaultDigestText_);
     const bool isDefault =
-        reportsDigest || equalIgnoringCase(reportedPassword, kFactoryAdminPassword);
+        reportsDigest || equalIgnoringAsciiCase(reportedPassword, kFactoryAdminPassword);
     if (isDefault && passwordCheckTicks_ > 0) {
         return tickWithDefaultPassword(reportsDigest);
     }
