@@ -6,6 +6,7 @@
 #include "wizard/wizard_address_pages.h"
 #include "wizard/wizard_controls.h"
 
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -48,6 +49,10 @@ public:
     // Where ShowPage reads the selected camera's name (8-bit text).
     void setCameraNameSource(std::function<std::string()> source);
 
+    // Timer_Wizard: one tick a second while a test page counts down or a survey is awaited;
+    // disabled at creation.
+    QTimer& Timer_Wizard() { return Timer_Wizard_; }
+
     WizardState& state() { return state_; }
     const WizardState& state() const { return state_; }
     WizardPages& pages() { return pages_; }
@@ -83,6 +88,7 @@ private:
     std::array<QLabel*, kPageCount> backgrounds_{};
     WizardPages pages_;
     WizardState state_;
+    QTimer Timer_Wizard_;
     std::function<std::string()> cameraName_;
     WizardHost* host_ = nullptr;
     WizardAddressPages addressPages_{pages_};
