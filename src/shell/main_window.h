@@ -25,6 +25,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace vistrel {
 
@@ -104,6 +105,8 @@ public:
     TMessage_Box_Wchar& messageBox() { return *TMessage_Box_Wchar_; }
     TMessage_Dialog_Wchar& messageDialog() { return *TMessage_Dialog_Wchar_; }
     TForm_Wizard& wizard() { return *TForm_Wizard_; }
+    // The main window and the seven secondary windows, in the order of their creation.
+    std::vector<QWidget*> allWindows();
 
     // SetupHandOver: what the message windows' OK buttons act on.
     void enableMainWindow() override { setEnabled(true); }
@@ -156,7 +159,7 @@ private:
     bool cameraRowSelected() const override;
     void finishConfirm(const ConfirmResult& result) override;
     std::uint8_t AskOkCancel(const QString& text, const QString& title) override;
-    QString wizardText(const QString& key) override;
+    QString wizardText(std::string_view key) override;
 
     // The selected camera, its settings and the panel that edits them. Declared before the
     // windows that use it, so that it outlives them.
