@@ -85,9 +85,12 @@ QRect inkRect(const TextPlacement& placement) {
     if (placement.text.isEmpty()) {
         return {};
     }
+    // The controls' painting clips the text to its room; drawn unclipped, what they would cut
+    // off shows.
+    const int flags = placement.flags | Qt::TextDontClip;
     QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
-    const QRect laidOut = QFontMetrics(placement.font, &image)
-                              .boundingRect(placement.room, placement.flags, placement.text);
+    const QRect laidOut =
+        QFontMetrics(placement.font, &image).boundingRect(placement.room, flags, placement.text);
     const QRect canvas =
         laidOut.united(placement.room).adjusted(-kOverhang, -kOverhang, kOverhang, kOverhang);
     image = QImage(canvas.size(), QImage::Format_ARGB32_Premultiplied);
@@ -97,7 +100,7 @@ QRect inkRect(const TextPlacement& placement) {
         painter.setFont(placement.font);
         painter.setPen(Qt::black);
         painter.translate(-canvas.topLeft());
-        painter.drawText(placement.room, placement.flags, placement.text);
+        painter.drawText(placement.room, flags, placement.text);
     }
     const QRect ink = inkOf(image);
     return ink.isNull() ? ink : ink.translated(canvas.topLeft());
