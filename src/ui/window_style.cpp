@@ -9,6 +9,9 @@ namespace vistrel {
 
 QFont designFont() {
     QFont font(QStringLiteral("MS Sans Serif"));
+    // Where MS Sans Serif is missing, its metric stand-in; the system's default sans face has
+    // a taller line, whose descenders the 13-pixel labels of the design would cut off.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
     font.setPixelSize(11);
     return font;
 }
