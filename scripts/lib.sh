@@ -5,8 +5,8 @@ build_dir="$project_root/build"
 
 # Debian packages the build, the tests and the demo need.
 required_packages="cmake ninja-build g++ pkg-config qt6-base-dev zlib1g-dev libturbojpeg0-dev
-    libpugixml-dev libgtest-dev iproute2 util-linux fonts-noto-core fonts-noto-cjk
-    fonts-liberation"
+    libpugixml-dev libgtest-dev iproute2 util-linux fonts-noto-core fonts-noto-ui-core
+    fonts-noto-cjk fonts-liberation"
 
 install_missing_packages() {
     missing=""

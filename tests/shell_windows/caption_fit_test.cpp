@@ -94,6 +94,11 @@ public:
     const QStringList& misfits() const { return misfits_; }
 
     void check(const QString& where, const test::TextPlacement& placement) {
+        const QString missing = test::charactersWithoutGlyphs(placement);
+        if (!missing.isEmpty()) {
+            misfits_.append(QStringLiteral("%1 %2: no installed font draws \"%3\" of \"%4\"")
+                                .arg(language_, where, missing, placement.text));
+        }
         const QRect ink = test::inkRect(placement);
         if (!ink.isNull() && !placement.room.contains(ink)) {
             misfits_.append(QStringLiteral("%1 %2: \"%3\" draws %4x%5 px at (%6,%7), the room "

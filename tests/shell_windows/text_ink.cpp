@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTextLayout>
 #include <algorithm>
 
 namespace vistrel::test {
@@ -104,6 +105,37 @@ QRect inkRect(const TextPlacement& placement) {
     }
     const QRect ink = inkOf(image);
     return ink.isNull() ? ink : ink.translated(canvas.topLeft());
+}
+
+namespace {
+
+// Whether the font, or a fallback the font system finds for it, draws every glyph of the text.
+bool hasGlyphs(const QString& text, const QFont& font) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    while (layout.createLine().isValid()) {
+    }
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        if (run.glyphIndexes().contains(0)) { // glyph 0: the font's "missing glyph" box
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+QString charactersWithoutGlyphs(const TextPlacement& placement) {
+    QString missing;
+    for (const char32_t codePoint : placement.text.toUcs4()) {
+        const QString character = QString::fromUcs4(&codePoint, 1);
+        if (!QChar::isSpace(codePoint) && !missing.contains(character) &&
+            !hasGlyphs(character, placement.font)) {
+            missing += character;
+        }
+    }
+    return missing;
 }
 
 } // namespace vistrel::test

@@ -36,4 +36,8 @@ QRect inkRect(const TextPlacement& placement);
 // The bounding box of an image's pixels that are half opaque or more; empty when none is.
 QRect inkOf(const QImage& image);
 
+// The characters of the text that neither the placement's font nor any installed fallback
+// can draw: they would show as empty boxes.
+QString charactersWithoutGlyphs(const TextPlacement& placement);
+
 } // namespace vistrel::test
