@@ -11,8 +11,9 @@ Each language has one file in tools/language/translations/, named after its sect
 line, blank lines are ignored, and every other line is Key=Text, the text exactly as it stands in
 Language.ini. English.txt is the source: its keys, in its order, are the keys of every language,
 and its comment lines become the group titles of every section. The generator refuses a file
-that is missing, lacks a key, has a key English does not have, or has a key twice. The output is
-UTF-8 with a byte-order mark.
+that is missing, lacks a key, has a key English does not have, has a key twice or out of English's
+order, or has an empty text. The output is UTF-8 with a byte-order mark. The tests in
+tests/localization check the texts themselves.
 """
 
 import pathlib
@@ -111,10 +112,18 @@ def check_keys(section, texts, english_keys):
     path = TRANSLATIONS / f"{section}.txt"
     missing = [key for key in english_keys if key not in texts]
     unknown = [key for key in texts if key not in english_keys]
+    problems = []
     if missing:
-        raise TranslationError(f"{path}: missing keys: {', '.join(missing)}")
+        problems.append(f"missing keys: {', '.join(missing)}")
     if unknown:
-        raise TranslationError(f"{path}: keys English does not have: {', '.join(unknown)}")
+        problems.append(f"keys English does not have: {', '.join(unknown)}")
+    if problems:
+        raise TranslationError(f"{path}: {'; '.join(problems)}")
+    order = list(texts)
+    if order != english_keys:
+        first = next(i for i, (a, b) in enumerate(zip(order, english_keys)) if a != b)
+        raise TranslationError(f"{path}: {order[first]} stands where English has "
+                               f"{english_keys[first]}; keep English's order")
 
 
 def language_list():
