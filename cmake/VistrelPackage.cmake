@@ -35,7 +35,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The scripts of the 23 languages; Liberation stands in for the windows' design fonts.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-core, fonts-noto-cjk, fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "fonts-noto-core, fonts-noto-ui-core, fonts-noto-cjk, fonts-liberation")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 
 # Debian's changelog belongs to the package only, not to every `cmake --install`.

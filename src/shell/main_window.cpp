@@ -4,6 +4,7 @@
 #include "camhttp/windows/form_preview.h"
 #include "config/key_filters.h"
 #include "discovery/card_highlight.h"
+#include "localization/language_keys.h"
 #include "localization/windows/localization.h"
 #include "probe/system_check.h"
 #include "shell/message_windows/form_finish.h"
@@ -156,6 +157,17 @@ void TMainForm::createSecondaryWindows() {
 
 TMainForm::~TMainForm() = default;
 
+std::vector<QWidget*> TMainForm::allWindows() {
+    return {this,
+            TForm_Login_.get(),
+            TMessage_Box_Wchar_.get(),
+            TMessage_Dialog_Wchar_.get(),
+            TForm_Wizard_.get(),
+            TForm_Preview_.get(),
+            TForm_Waiting_.get(),
+            TForm_Finish_.get()};
+}
+
 void TMainForm::TntComboBox_LangChange() {
     language_.TntComboBox_LangChange(TntComboBox_Lang_->currentIndex());
 }
@@ -164,7 +176,7 @@ CardLabels TMainForm::cardLabels() const {
     CardLabels labels;
     for (int line = 0; line < 4; ++line) {
         labels[line] = LookupText(language_.languageSection(),
-                                  QStringLiteral("MainListColumns%1").arg(line + 1));
+                                  language_keys::kCardLabels[static_cast<std::size_t>(line)]);
     }
     return labels;
 }
@@ -222,9 +234,9 @@ void TMainForm::Form_OnCreate() {
     // Selecting the system's language here does not apply it: the first timer tick does.
     TntComboBox_Lang_->setCurrentIndex(systemLanguagePosition());
     // No language section exists yet, so these hints start empty until the first tick.
-    TntImage_Search_->setToolTip(LookupText({}, QStringLiteral("Image_Search_Camera_Hint")));
-    TntImage_Set_->setToolTip(LookupText({}, QStringLiteral("Image_Config_Hint")));
-    Image_Browser_Hint_ = LookupText({}, QStringLiteral("Image_Browser_Hint"));
+    TntImage_Search_->setToolTip(LookupText({}, language_keys::kSearchHint));
+    TntImage_Set_->setToolTip(LookupText({}, language_keys::kConfigHint));
+    Image_Browser_Hint_ = LookupText({}, language_keys::kBrowserHint);
 }
 
 void TMainForm::applyShapeAndTransparency() {

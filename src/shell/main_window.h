@@ -25,6 +25,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace vistrel {
 
@@ -116,6 +117,9 @@ public:
     // pause, the search starting again meanwhile.
     void handOverToPreview(bool withReachabilityCheck, const std::function<void()>& closeWindow);
 
+    // The main window and the seven secondary windows, in the order of their creation.
+    std::vector<QWidget*> allWindows();
+
     // SetupHandOver: what the message windows' OK buttons act on.
     void enableMainWindow() override { setEnabled(true); }
     void disableMainWindow() override { setEnabled(false); }
@@ -174,7 +178,7 @@ private:
     bool cameraRowSelected() const override;
     void finishConfirm(const ConfirmResult& result) override;
     std::uint8_t AskOkCancel(const QString& text, const QString& title) override;
-    QString wizardText(const QString& key) override;
+    QString wizardText(std::string_view key) override;
 
     // The selected camera, its settings and the panel that edits them. Declared before the
     // windows that use it, so that it outlives them.

@@ -9,6 +9,7 @@
 #include "config/panel_opening.h"
 #include "config/settings_reply_application.h"
 #include "config/web_page_url.h"
+#include "localization/language_keys.h"
 #include "localization/windows/localization.h"
 #include "shell/main_window.h"
 #include "shell/message_windows/message_windows.h"
@@ -119,7 +120,7 @@ void TMainForm::Image_BrowserClick() {
         return;
     }
     if (!openUrl_(QUrl(fromCameraText(target.url)))) {
-        showWarning(Warning::key("Open_Browser_Fail"));
+        showWarning(Warning::key(language_keys::kOpenBrowserFailed));
     }
 }
 
@@ -170,7 +171,7 @@ std::uint8_t TMainForm::AskOkCancel(const QString& text, const QString& title) {
     return messages_->AskOkCancel(text, title);
 }
 
-QString TMainForm::wizardText(const QString& key) {
+QString TMainForm::wizardText(std::string_view key) {
     return LookupText(language_.wizardLanguageSection(), key);
 }
 

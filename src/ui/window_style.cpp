@@ -9,6 +9,11 @@ namespace vistrel {
 
 QFont designFont() {
     QFont font(QStringLiteral("MS Sans Serif"));
+    // Where MS Sans Serif is missing, its metric stand-in; the system's default sans face has
+    // a taller line, whose descenders the 13-pixel labels of the design would cut off. Thai
+    // comes from the UI cut of its face, whose stacked marks stay within such a label too.
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Noto Sans Thai UI")});
     font.setPixelSize(11);
     return font;
 }

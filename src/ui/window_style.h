@@ -10,7 +10,7 @@
 
 namespace vistrel {
 
-// The windows' default font: MS Sans Serif, 11 pixels high.
+// The windows' default font: MS Sans Serif, or Liberation Sans in its place, 11 pixels high.
 QFont designFont();
 
 // A skin picture stretched over geometry, created as the lowest control of parent so that the

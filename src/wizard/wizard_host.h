@@ -9,6 +9,7 @@
 #include <QString>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vistrel {
 
@@ -35,7 +36,7 @@ public:
     // The question in the message dialog: 1 after OK, 0 otherwise.
     virtual std::uint8_t AskOkCancel(const QString& text, const QString& title) = 0;
     // The text of a key in the wizard's language section.
-    virtual QString wizardText(const QString& key) = 0;
+    virtual QString wizardText(std::string_view key) = 0;
 };
 
 } // namespace vistrel

@@ -2,6 +2,7 @@
 // the settings panel, and the closing of the wizard that asks before the user leaves.
 
 #include "config/wizard_settings_pages.h"
+#include "localization/language_keys.h"
 #include "ui/camera_text.h"
 #include "wizard/address_edit_validator.h"
 #include "wizard/form_wizard.h"
@@ -111,7 +112,7 @@ void TForm_Wizard::RadioButton_T2_IPClick() {
 void TForm_Wizard::closeEvent(QCloseEvent* event) {
     std::uint8_t dialogResult = 1;
     if (state_.AskBeforeClose && host_) {
-        dialogResult = host_->AskOkCancel(host_->wizardText(QStringLiteral("Want_To_Leave")),
+        dialogResult = host_->AskOkCancel(host_->wizardText(language_keys::kWantToLeave),
                                           QStringLiteral("Admin"));
     }
     state_.AskBeforeClose = true;

@@ -3,7 +3,9 @@
 
 #include "config/warning_keys.h"
 #include "localization/language_file.h"
+#include "localization/language_keys.h"
 #include "localization/language_position.h"
+#include "shipped_language_file.h"
 
 #include <algorithm>
 #include <cctype>
@@ -20,185 +22,10 @@
 namespace vistrel {
 namespace {
 
-const std::filesystem::path kSourceDir = VISTREL_SOURCE_DIR;
-
-std::vector<std::uint8_t> readBytes(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-const LanguageTexts& shippedTexts() {
-    static const LanguageTexts texts =
-        LanguageTexts::parse(readBytes(kSourceDir / "data" / "Language.ini"));
-    return texts;
-}
-
-// Keys read by name: the re-texted controls, the state texts of the wizard, the main window's
-// hints and card labels, and every message.
-const char* const kKeysTheProgramReads[] = {
-    // Wizard labels
-    "TntLabel_T1_Title",
-    "TntLabel_T1_1",
-    "TntLabel_T1_2",
-    "TntLabel_T2_1",
-    "TntLabel_T2_2",
-    "TntLabel_T2_IP",
-    "TntLabel_T2_Subnet",
-    "TntLabel_T2_Gateway",
-    "TntLabel_T2_DNS",
-    "TntLabel_T3_Title",
-    "TntLabel_T3_IP",
-    "TntLabel_T3_Subnet",
-    "TntLabel_T3_Gateway",
-    "TntLabel_T3_DNS",
-    "TntLabel_T3_1",
-    "TntLabel_T3_2",
-    "TntLabel_T3_3",
-    "TntLabel_T3_4",
-    "TntLabel_T4_Title",
-    "TntLabel_T4_IP",
-    "TntLabel_T4_Subnet",
-    "TntLabel_T4_Gateway",
-    "TntLabel_T4_DNS",
-    "TntLabel_T4_1",
-    "TntLabel_T4_2",
-    "TntLabel_T4_3",
-    "TntLabel_T5_Name",
-    "TntLabel_T5_Pwd",
-    "TntLabel_T5_Confirm",
-    "TntLabel_T6_Title",
-    "TntLabel_T6_SSID",
-    "TntLabel_T6_Pwd",
-    "TntLabel_T7_Header1",
-    "TntLabel_T7_Header2",
-    "TntLabel_T7_Header3",
-    "TntLabel_T7_1",
-    "TntLabel_T7_2",
-    "TntLabel_T7_3",
-    "TntLabel_T8_1",
-    "TntLabel_T8_2",
-    "TntLabel_T8_3",
-    "TntLabel_T9_1",
-    "TntLabel_T9_2",
-    "TntLabel_T9_IP",
-    "TntLabel_T9_Subnet",
-    "TntLabel_T9_Gateway",
-    "TntLabel_T9_DNS",
-    "TntLabel_T9_3",
-    "TntLabel_T9_4",
-    "TntLabel_T10_IP",
-    "TntLabel_T10_Subnet",
-    "TntLabel_T10_Gateway",
-    "TntLabel_T10_DNS",
-    "TntLabel_T10_1",
-    "TntLabel_T10_2",
-    "TntLabel_T11_Header1",
-    "TntLabel_T11_Header2",
-    "TntLabel_T11_Header3",
-    "TntLabel_T11_1",
-    "TntLabel_T11_2",
-    "TntLabel_T12_1",
-    "TntLabel_T12_2",
-    "TntLabel_T12_IP",
-    "TntLabel_T12_Subnet",
-    "TntLabel_T12_Gateway",
-    "TntLabel_T12_DNS",
-    "TntLabel_T12_Name",
-    "TntLabel_T12_Pwd",
-    "TntLabel_T12_Confirm",
-    // Wizard buttons
-    "TntButton_T2_Cancel",
-    "TntButton_T2_OK",
-    "TntButton_T2_Ad",
-    "TntButton_T3_Next",
-    "TntButton_T4_Yes",
-    "TntButton_T4_No",
-    "TntButton_T5_OK",
-    "TntButton_T6_OK",
-    "TntButton_T6_Refresh",
-    "TntButton_T7_Next",
-    "TntButton_T7_Cancel",
-    "TntButton_T8_OK",
-    "TntButton_T9_Next",
-    "TntButton_T10_Retry",
-    "TntButton_T10_Cancel",
-    "TntButton_T11_Start",
-    "TntButton_T11_Cancel",
-    "TntButton_T12_Cancel",
-    "TntButton_T12_OK",
-    "TntButton_T12_Ad",
-    "TntButton_T12_OK2",
-    "TntButton_T12_Cancel2",
-    // Wizard list columns, tabs and state texts
-    "TntListView_T6.Columns[0]",
-    "TntListView_T6.Columns[1]",
-    "TntListView_T6.Columns[2]",
-    "TntListView_T6.Columns[3]",
-    "TntPageControl_T12.Pages[0]",
-    "TntPageControl_T12.Pages[1]",
-    "TntLabel_T7_1_OK",
-    "TntLabel_T7_1_NOOK",
-    "TntLabel_T11_1_OK",
-    "TntLabel_T11_1_NOOK",
-    "Wait",
-    // Login dialog, message windows, waiting window
-    "Label_Login_Name",
-    "Label_Login_Password",
-    "Button_Login_OK",
-    "Button_Login_Cancel",
-    "Button_Message_Box_OK",
-    "Button_Message_Dialog_OK",
-    "Button_Message_Dialog_Cancel",
-    "Search",
-    // Main window
-    "Image_Search_Camera_Hint",
-    "Image_Config_Hint",
-    "Image_Browser_Hint",
-    "MainListColumns1",
-    "MainListColumns2",
-    "MainListColumns3",
-    "MainListColumns4",
-    "Main_TntPopupMenu_MenuItem0",
-    // Messages
-    "IP_Range_Err_Message",
-    "IP_Complete_Err_Message",
-    "Netmask_Range_Err_Message",
-    "Netmask_Complete_Err_Message",
-    "Gateway_Range_Err_Message",
-    "Gateway_Complete_Err_Message",
-    "Dns_Range_Err_Message",
-    "Dns_Complete_Err_Message",
-    "WebPort_Range_Err_Message",
-    "WebPort_Complete_Err_Message",
-    "Key_Length_Err_Message",
-    "CameraName_Cant_Be_Empty",
-    "Password_Doesnot_Match",
-    "Password_Must_Four_Characters",
-    "Paswword_Err_Message",
-    "Please_Select_A_Camera",
-    "Open_Browser_Fail",
-    "Cancel_Login1",
-    "Cancel_Login2",
-    "Input_Password_Err",
-    "Connect_Camera_Failed1",
-    "Connect_Camera_Failed2",
-    "DHCP_Failed",
-    "Please_Select_A_SSID",
-    "Cancel_Network_Setup",
-    "Cancel_WPS_Connect",
-    "Want_To_Leave",
-    "Setup_Is_Complete1",
-    "Setup_Is_Complete2",
-};
-
-std::vector<std::string> languageSections() {
-    std::vector<std::string> sections;
-    for (int position = 1; position <= kLanguageCount; ++position) {
-        sections.push_back(
-            shippedTexts().lookup("Language_List", "Section" + std::to_string(position)));
-    }
-    return sections;
-}
+using test::kSourceDir;
+using test::languageSections;
+using test::readBytes;
+using test::shippedTexts;
 
 std::set<std::string> foldedKeysOf(std::string_view section) {
     std::set<std::string> keys;
@@ -224,9 +51,14 @@ TEST(ShippedLanguageFile, NamesOneSectionPerSelectorPosition) {
     }
 }
 
-TEST(ShippedLanguageFile, EnglishHasATextForEveryKeyTheProgramReads) {
-    for (const char* key : kKeysTheProgramReads) {
-        EXPECT_NE(shippedTexts().lookup("English", key), "") << key;
+// The keys the program reads by name; the captions it reads by control name are checked in the
+// windows themselves (caption_fit_tests).
+TEST(ShippedLanguageFile, EveryLanguageHasATextForEveryKeyTheProgramReadsByName) {
+    for (const std::string& section : languageSections()) {
+        SCOPED_TRACE(section);
+        for (const std::string_view key : language_keys::namedKeys()) {
+            EXPECT_NE(shippedTexts().lookup(section, key), "") << key;
+        }
     }
 }
 
@@ -312,47 +144,68 @@ std::optional<std::string> literalText(std::string_view argument) {
 }
 
 struct LiteralLookup {
-    std::string where;
-    std::string section; // empty: the current language's section, checked in English
+    std::string section; // empty: the current language's section, checked in every language
     std::string key;
 };
 
-std::vector<LiteralLookup> literalLookupsIn(const std::filesystem::path& file) {
-    const std::vector<std::uint8_t> bytes = readBytes(file);
-    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+// The lookups with a literal key in a source text: LookupText(section, key), and the keys of
+// Warning::key(key) and wizardText(key), which the windows look up in the current language.
+std::vector<LiteralLookup> literalLookupsIn(std::string_view text) {
     std::vector<LiteralLookup> lookups;
-    for (std::size_t at = text.find("LookupText("); at != std::string_view::npos;
-         at = text.find("LookupText(", at + 1)) {
-        const std::vector<std::string_view> arguments =
-            callArguments(text, at + std::string_view("LookupText").size());
-        const auto key = arguments.size() == 2 ? literalText(arguments[1]) : std::nullopt;
-        if (key) {
-            lookups.push_back({file.filename().string(),
-                               literalText(arguments[0]).value_or(std::string()), *key});
+    const auto scan = [&](std::string_view call, std::size_t arity) {
+        for (std::size_t at = text.find(call); at != std::string_view::npos;
+             at = text.find(call, at + 1)) {
+            const std::vector<std::string_view> arguments =
+                callArguments(text, at + call.size() - 1);
+            if (arguments.size() != arity) {
+                continue;
+            }
+            if (const auto key = literalText(arguments.back())) {
+                lookups.push_back(
+                    {arity == 2 ? literalText(arguments[0]).value_or(std::string()) : "", *key});
+            }
         }
-    }
+    };
+    scan("LookupText(", 2);
+    scan("Warning::key(", 1);
+    scan("wizardText(", 1);
     return lookups;
+}
+
+TEST(ShippedLanguageFile, SourceScanFindsLiteralKeysInEachFormOfLookup) {
+    const std::vector<LiteralLookup> found = literalLookupsIn(
+        R"(LookupText(QStringLiteral("Language_List"), QStringLiteral("Section1"));
+           LookupText(section, u"Search"); LookupText(section, key);
+           showWarning(Warning::key("Open_Browser_Fail")); Warning::key(warning_keys::kKeyLength);
+           host_->wizardText(QStringLiteral("Want_To_Leave"));)");
+    ASSERT_EQ(found.size(), 4u);
+    EXPECT_EQ(found[0].section, "Language_List");
+    EXPECT_EQ(found[0].key, "Section1");
+    EXPECT_EQ(found[1].section, "");
+    EXPECT_EQ(found[1].key, "Search");
+    EXPECT_EQ(found[2].key, "Open_Browser_Fail");
+    EXPECT_EQ(found[3].key, "Want_To_Leave");
 }
 
 // Every lookup in the sources with a key written as a literal finds a text: a key added to the
 // code but not to the language file would show an empty caption or message.
 TEST(ShippedLanguageFile, HasEveryKeyTheSourcesLookUp) {
-    std::set<std::string> keysFound;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(kSourceDir / "src")) {
         const std::string extension = entry.path().extension().string();
         if (extension != ".cpp" && extension != ".h") {
             continue;
         }
-        for (const LiteralLookup& lookup : literalLookupsIn(entry.path())) {
-            const std::string section = lookup.section.empty() ? "English" : lookup.section;
-            EXPECT_NE(shippedTexts().lookup(section, lookup.key), "")
-                << lookup.where << ": [" << section << "] " << lookup.key;
-            keysFound.insert(lookup.key);
+        const std::vector<std::uint8_t> bytes = readBytes(entry.path());
+        const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        for (const LiteralLookup& lookup : literalLookupsIn(text)) {
+            const std::vector<std::string> sections =
+                lookup.section.empty() ? languageSections() : std::vector{lookup.section};
+            for (const std::string& section : sections) {
+                EXPECT_NE(shippedTexts().lookup(section, lookup.key), "")
+                    << entry.path().filename() << ": [" << section << "] " << lookup.key;
+            }
         }
     }
-    // The scan itself works: the re-texting reads these keys by literal.
-    EXPECT_TRUE(keysFound.contains("Search"));
-    EXPECT_TRUE(keysFound.contains("Main_TntPopupMenu_MenuItem0"));
 }
 
 } // namespace

@@ -31,7 +31,9 @@ public:
     void Image_BrowserClick() override { QFAIL("no web page expected"); }
     void showWarning(const Warning&) override { QFAIL("no warning expected"); }
     std::uint8_t AskOkCancel(const QString&, const QString&) override { return 1; }
-    QString wizardText(const QString& key) override { return key; }
+    QString wizardText(std::string_view key) override {
+        return QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
+    }
 };
 
 enum class Effect { Disabled, Hidden, DisabledAndHidden };

@@ -3,6 +3,7 @@
 #include "camhttp/windows/login_host.h"
 #include "config/key_filters.h"
 #include "config/login_check.h"
+#include "localization/language_keys.h"
 #include "ui/camera_text.h"
 #include "ui/key_character.h"
 #include "ui/window_style.h"
@@ -124,9 +125,9 @@ void TForm_Login::Button_Login_CancelClick() {
     Password_Edit->setFocus();
     if (host_) {
         host_->enableMainWindow();
-        host_->showLoginMessage(host_->textOf(Warning::key("Cancel_Login1")) +
+        host_->showLoginMessage(host_->textOf(Warning::key(language_keys::kLoginCancelled1)) +
                                 QStringLiteral("\r\n\r\n") +
-                                host_->textOf(Warning::key("Cancel_Login2")));
+                                host_->textOf(Warning::key(language_keys::kLoginCancelled2)));
     }
     reject();
     emit cancelPressed();

@@ -1,5 +1,6 @@
 #include "localization/windows/language_state.h"
 
+#include "localization/language_keys.h"
 #include "localization/windows/localization.h"
 
 #include <QAbstractButton>
@@ -7,7 +8,9 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 namespace vistrel {
 namespace {
@@ -57,11 +60,33 @@ void setColumnCaption(QWidget* view, int column, const QString& text) {
     }
 }
 
+// One text that a language change puts into a window: the key it is looked up by and where it
+// goes. Applying a language and listing its keys walk the same list, so they cannot disagree.
+struct Caption {
+    QString key;
+    std::function<void(const QString&)> put;
+};
+using Captions = std::vector<Caption>;
+
+QString keyName(std::string_view key) {
+    return QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size()));
+}
+
+void addControlCaption(Captions& captions, QWidget* control, bool buttonFace) {
+    captions.push_back({control->objectName(), [control, buttonFace](const QString& text) {
+                            setCaption(control, text);
+                            if (buttonFace) {
+                                setButtonFace(control);
+                            }
+                        }});
+}
+
 // The four column headers of the site-survey list: "<name>.Columns[n]".
-void retextColumns(QWidget* view, const QString& section) {
+void addColumnCaptions(Captions& captions, QWidget* view) {
     for (int column = 0; column < 4; ++column) {
-        const QString key = view->objectName() + QStringLiteral(".Columns[%1]").arg(column);
-        setColumnCaption(view, column, LookupText(section, key));
+        captions.push_back(
+            {view->objectName() + QStringLiteral(".Columns[%1]").arg(column),
+             [view, column](const QString& text) { setColumnCaption(view, column, text); }});
     }
 }
 
@@ -75,7 +100,7 @@ int sheetIndex(const QTabWidget* tabs, const QString& sheetName, int designIndex
 }
 
 // The two tabs of page 12: "<name>.Pages[0]" (LAN) and "<name>.Pages[1]" (name).
-void retextPages(QWidget* control, const QString& section) {
+void addPageCaptions(Captions& captions, QWidget* control) {
     auto* tabs = qobject_cast<QTabWidget*>(control);
     if (!tabs) {
         return;
@@ -83,21 +108,41 @@ void retextPages(QWidget* control, const QString& section) {
     const QString sheets[] = {QStringLiteral("TntTabSheet_T12_LAN"),
                               QStringLiteral("TntTabSheet_T12_Name")};
     for (int page = 0; page < 2; ++page) {
-        const QString key = tabs->objectName() + QStringLiteral(".Pages[%1]").arg(page);
-        tabs->setTabText(sheetIndex(tabs, sheets[page], page), LookupText(section, key));
+        const QString sheet = sheets[page];
+        captions.push_back({tabs->objectName() + QStringLiteral(".Pages[%1]").arg(page),
+                            [tabs, sheet, page](const QString& text) {
+                                tabs->setTabText(sheetIndex(tabs, sheet, page), text);
+                            }});
     }
 }
 
-void retextWizardControl(QWidget* control, const QString& section) {
+void addWizardControlCaptions(Captions& captions, QWidget* control) {
     if (isClass(control, kLabelClass)) {
-        setCaption(control, LookupText(section, control->objectName()));
+        addControlCaption(captions, control, false);
     } else if (control->objectName() == QLatin1String("TntListView_T6")) {
-        retextColumns(control, section);
+        addColumnCaptions(captions, control);
     } else if (control->objectName() == QLatin1String("TntPageControl_T12")) {
-        retextPages(control, section);
+        addPageCaptions(captions, control);
     } else if (isClass(control, kButtonClass)) {
-        setCaption(control, LookupText(section, control->objectName()));
-        setButtonFace(control);
+        addControlCaption(captions, control, true);
+    }
+}
+
+void addWizardCaptions(Captions& captions, QWidget* wizard) {
+    if (wizard) {
+        // findChildren lists the window's controls depth first, in creation order.
+        for (QWidget* control : wizard->findChildren<QWidget*>()) {
+            addWizardControlCaptions(captions, control);
+        }
+    }
+}
+
+void addWaitingCaption(Captions& captions, QWidget* waiting) {
+    if (waiting) {
+        if (auto* wait = waiting->findChild<QLabel*>(QStringLiteral("TntLabel_Wait"))) {
+            captions.push_back({keyName(language_keys::kSearching),
+                                [wait](const QString& text) { wait->setText(text); }});
+        }
     }
 }
 
@@ -107,58 +152,55 @@ struct Retexting {
     bool buttonFace;
 };
 
-// Re-texts a window's TTntLabel and TTntButton controls by their names.
-void retextWindow(QWidget* window, const QString& section, Retexting what) {
+// A dialog's TTntLabel and TTntButton controls, by their names.
+void addDialogCaptions(Captions& captions, QWidget* window, Retexting what) {
     if (!window) {
         return;
     }
     for (QWidget* control : window->findChildren<QWidget*>()) {
         if (what.labels && isClass(control, kLabelClass)) {
-            setCaption(control, LookupText(section, control->objectName()));
+            addControlCaption(captions, control, false);
         } else if (what.buttons && isClass(control, kButtonClass)) {
-            setCaption(control, LookupText(section, control->objectName()));
-            if (what.buttonFace) {
-                setButtonFace(control);
-            }
+            addControlCaption(captions, control, what.buttonFace);
         }
     }
 }
 
-void retextWizard(QWidget* wizard, const QString& section) {
-    if (wizard) {
-        // findChildren lists the window's controls depth first, in creation order.
-        for (QWidget* control : wizard->findChildren<QWidget*>()) {
-            retextWizardControl(control, section);
-        }
-    }
+void addDialogsCaptions(Captions& captions, const LanguageWindows& windows) {
+    addDialogCaptions(captions, windows.login,
+                      {.labels = true, .buttons = true, .buttonFace = true});
+    addDialogCaptions(captions, windows.messageBox,
+                      {.labels = false, .buttons = true, .buttonFace = false});
+    addDialogCaptions(captions, windows.messageDialog,
+                      {.labels = false, .buttons = true, .buttonFace = true});
 }
 
-void retextWaiting(QWidget* waiting, const QString& section) {
-    if (waiting) {
-        if (auto* wait = waiting->findChild<QLabel*>(QStringLiteral("TntLabel_Wait"))) {
-            wait->setText(LookupText(section, QStringLiteral("Search")));
-        }
-    }
-}
-
-void setHint(QWidget* target, const QString& section, const QString& key) {
+void addHint(Captions& captions, QWidget* target, std::string_view key) {
     if (target) {
-        target->setToolTip(LookupText(section, key));
+        captions.push_back(
+            {keyName(key), [target](const QString& text) { target->setToolTip(text); }});
     }
 }
 
 // Of the main window's own texts only the two hints and the tray item follow the language;
 // its other captions are fixed design texts, and the selector names each language in itself.
-void retextMainWindow(const LanguageWindows& windows, const QString& section) {
-    setHint(windows.searchImage, section, QStringLiteral("Image_Search_Camera_Hint"));
-    setHint(windows.setImage, section, QStringLiteral("Image_Config_Hint"));
-    if (windows.trayCloseItem) {
+void addMainWindowCaptions(Captions& captions, const LanguageWindows& windows) {
+    addHint(captions, windows.searchImage, language_keys::kSearchHint);
+    addHint(captions, windows.setImage, language_keys::kConfigHint);
+    if (QAction* close = windows.trayCloseItem) {
         // A language without the key keeps the design text: a blank item would hide the way
         // to quit from the tray.
-        const QString close = LookupText(section, QStringLiteral("Main_TntPopupMenu_MenuItem0"));
-        if (!close.isEmpty()) {
-            windows.trayCloseItem->setText(close);
-        }
+        captions.push_back({keyName(language_keys::kTrayClose), [close](const QString& text) {
+                                if (!text.isEmpty()) {
+                                    close->setText(text);
+                                }
+                            }});
+    }
+}
+
+void putTexts(const Captions& captions, const QString& section) {
+    for (const Caption& caption : captions) {
+        caption.put(LookupText(section, caption.key));
     }
 }
 
@@ -189,19 +231,29 @@ void LanguageState::TntComboBox_LangChange(int position) {
 }
 
 void LanguageState::ApplyLanguage(const QString& section) {
-    retextWizard(windows_.wizard, section);
-    retextWaiting(windows_.waiting, section);
+    Captions secondary;
+    addWizardCaptions(secondary, windows_.wizard);
+    addWaitingCaption(secondary, windows_.waiting);
     if (languageApplied_) {
-        retextWindow(windows_.login, section,
-                     {.labels = true, .buttons = true, .buttonFace = true});
-        retextWindow(windows_.messageBox, section,
-                     {.labels = false, .buttons = true, .buttonFace = false});
-        retextWindow(windows_.messageDialog, section,
-                     {.labels = false, .buttons = true, .buttonFace = true});
+        addDialogsCaptions(secondary, windows_);
     } else {
-        languageApplied_ = true; // the first application keeps these windows' design texts
+        languageApplied_ = true; // the first application keeps the dialogs' design texts
     }
-    retextMainWindow(windows_, section);
+    addMainWindowCaptions(secondary, windows_);
+    putTexts(secondary, section);
+}
+
+QStringList LanguageState::captionKeys() const {
+    Captions captions;
+    addWizardCaptions(captions, windows_.wizard);
+    addWaitingCaption(captions, windows_.waiting);
+    addDialogsCaptions(captions, windows_);
+    addMainWindowCaptions(captions, windows_);
+    QStringList keys;
+    for (const Caption& caption : captions) {
+        keys.append(caption.key);
+    }
+    return keys;
 }
 
 } // namespace vistrel

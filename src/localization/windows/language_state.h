@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -53,6 +54,10 @@ public:
 
     // Re-texts the windows from `section`. A missing key blanks its caption.
     void ApplyLanguage(const QString& section);
+
+    // The key of every caption, column, tab and hint that ApplyLanguage sets in the windows,
+    // the dialogs included, in the order it sets them.
+    QStringList captionKeys() const;
 
 private:
     LanguageWindows windows_;

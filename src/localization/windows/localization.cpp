@@ -25,6 +25,10 @@ QString LookupText(const QString& section, const QString& key) {
     return QString::fromStdString(file.lookup(section.toStdString(), key.toStdString()));
 }
 
+QString LookupText(const QString& section, std::string_view key) {
+    return LookupText(section, QString::fromLatin1(key.data(), static_cast<qsizetype>(key.size())));
+}
+
 QString warningText(const Warning& warning, const QString& section) {
     if (warning.kind == Warning::Kind::FixedText) {
         return QString::fromStdString(warning.text);

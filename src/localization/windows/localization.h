@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QString>
 #include <QStringList>
+#include <string_view>
 
 namespace vistrel {
 
@@ -14,6 +15,7 @@ namespace vistrel {
 // the section or the key is missing. The file is parsed once and again only when it changes.
 // GUI thread only.
 QString LookupText(const QString& section, const QString& key);
+QString LookupText(const QString& section, std::string_view key);
 
 // What a warning says in the language of `section`: the text of its key, or its fixed text.
 QString warningText(const Warning& warning, const QString& section);
