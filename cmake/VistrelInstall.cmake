@@ -5,6 +5,17 @@
 
 find_program(VISTREL_GZIP gzip REQUIRED)
 
+# Builds file.gz beside file at every build (target `target`), without a time stamp in the gzip
+# header, as Debian wants its compressed documentation.
+function(vistrel_gzip_for_debian file target comment)
+    add_custom_command(OUTPUT ${file}.gz
+        COMMAND ${VISTREL_GZIP} -9 -n -k -f ${file}
+        DEPENDS ${file}
+        COMMENT "${comment}"
+        VERBATIM)
+    add_custom_target(${target} ALL DEPENDS ${file}.gz)
+endfunction()
+
 install(TARGETS vistrel-finder RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 set(data_dir ${PROJECT_SOURCE_DIR}/data)
@@ -29,16 +40,10 @@ endforeach()
 install(FILES ${data_dir}/icons/vistrel-finder.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-# The manual page carries the project's version; it is installed compressed, without a time
-# stamp in the gzip header, as Debian wants it.
+# The manual page carries the project's version; it is installed compressed.
 set(man_page ${CMAKE_BINARY_DIR}/packaging/vistrel-finder.1)
 configure_file(${packaging_dir}/vistrel-finder.1.in ${man_page} @ONLY)
-add_custom_command(OUTPUT ${man_page}.gz
-    COMMAND ${VISTREL_GZIP} -9 -n -k -f ${man_page}
-    DEPENDS ${man_page}
-    COMMENT "Compressing the manual page"
-    VERBATIM)
-add_custom_target(vistrel_manual_page ALL DEPENDS ${man_page}.gz)
+vistrel_gzip_for_debian(${man_page} vistrel_manual_page "Compressing the manual page")
 install(FILES ${man_page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 install(FILES ${packaging_dir}/copyright

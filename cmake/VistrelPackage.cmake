@@ -3,12 +3,7 @@
 
 set(changelog ${CMAKE_BINARY_DIR}/packaging/changelog.Debian)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.Debian ${changelog} COPYONLY)
-add_custom_command(OUTPUT ${changelog}.gz
-    COMMAND ${VISTREL_GZIP} -9 -n -k -f ${changelog}
-    DEPENDS ${changelog}
-    COMMENT "Compressing the Debian changelog"
-    VERBATIM)
-add_custom_target(vistrel_debian_changelog ALL DEPENDS ${changelog}.gz)
+vistrel_gzip_for_debian(${changelog} vistrel_debian_changelog "Compressing the Debian changelog")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vistrel-finder)
