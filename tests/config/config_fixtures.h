@@ -5,6 +5,7 @@
 #include "config/address_choice.h"
 #include "config/camera_configuration.h"
 #include "protocol/datagram_sender.h"
+#include "support/recording_sender.h"
 
 #include <cstdint>
 #include <string>
@@ -12,14 +13,6 @@
 #include <vector>
 
 namespace vistrel::test {
-
-class RecordingSender : public DatagramSender {
-public:
-    std::vector<std::vector<std::uint8_t>> sent;
-    void SendDatagram(Bytes datagram) override {
-        sent.emplace_back(datagram.begin(), datagram.end());
-    }
-};
 
 class RecordingWizard : public WizardAddressView {
 public:

@@ -1,5 +1,6 @@
 #include "discovery/card_highlight.h"
 #include "discovery/search_cycle.h"
+#include "support/recording_sender.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -7,13 +8,7 @@
 namespace vistrel {
 namespace {
 
-class RecordingSender : public DatagramSender {
-public:
-    std::vector<std::vector<std::uint8_t>> sent;
-    void SendDatagram(Bytes datagram) override {
-        sent.emplace_back(datagram.begin(), datagram.end());
-    }
-};
+using test::RecordingSender;
 
 struct Search : ::testing::Test {
     CameraList list;

@@ -11,6 +11,7 @@
 #include "shell/message_windows/message_dialog_wchar.h"
 #include "support/datagram_fixtures.h"
 #include "support/modal_answers.h"
+#include "support/recording_sender.h"
 #include "support/settings_reply_fixtures.h"
 #include "wizard/form_wizard.h"
 
@@ -25,13 +26,7 @@ namespace vistrel {
 
 namespace {
 
-class RecordingSender : public DatagramSender {
-public:
-    std::vector<std::vector<std::uint8_t>> sent;
-    void SendDatagram(Bytes datagram) override {
-        sent.emplace_back(datagram.begin(), datagram.end());
-    }
-};
+using test::RecordingSender;
 
 int commandOf(const std::vector<std::uint8_t>& datagram) {
     return datagram.at(6) << 8 | datagram.at(7);

@@ -6,6 +6,7 @@
 #include "shell/message_windows/message_box_wchar.h"
 #include "support/datagram_fixtures.h"
 #include "support/modal_answers.h"
+#include "support/recording_sender.h"
 
 #include <QTest>
 #include <memory>
@@ -13,13 +14,7 @@
 
 namespace vistrel {
 
-class RecordingSender : public DatagramSender {
-public:
-    std::vector<std::vector<std::uint8_t>> sent;
-    void SendDatagram(Bytes datagram) override {
-        sent.emplace_back(datagram.begin(), datagram.end());
-    }
-};
+using test::RecordingSender;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
