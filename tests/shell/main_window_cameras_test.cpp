@@ -5,6 +5,7 @@
 
 #include "camhttp/windows/form_login.h"
 #include "shell/main_window.h"
+#include "support/camera_rows.h"
 #include "support/camsim_process.h"
 #include "support/modal_answers.h"
 #include "support/private_network.h"
@@ -23,15 +24,7 @@ namespace {
 
 constexpr int kWaitMs = 10000;
 
-// The row of the camera with this name, -1 when it is not listed.
-int rowOf(const CameraList& list, const std::string& name) {
-    for (int i = 0; i < list.rowCount(); ++i) {
-        if (list.row(i).columns[kColumnName] == name) {
-            return i;
-        }
-    }
-    return -1;
-}
+using test::rowOf;
 
 QPoint cardBody(CameraCardList& cards, int index) {
     cards.setCurrentIndex(index);

@@ -9,6 +9,7 @@
 #include "localization/windows/localization.h"
 #include "shell/main_window.h"
 #include "shell/message_windows/message_box_wchar.h"
+#include "support/camera_rows.h"
 #include "support/camsim_process.h"
 #include "support/modal_answers.h"
 #include "support/private_network.h"
@@ -31,14 +32,7 @@ namespace {
 
 constexpr int kWaitMs = 10000;
 
-int rowOf(const CameraList& list, const std::string& name) {
-    for (int i = 0; i < list.rowCount(); ++i) {
-        if (list.row(i).columns[kColumnName] == name) {
-            return i;
-        }
-    }
-    return -1;
-}
+using test::rowOf;
 
 } // namespace
 
