@@ -230,6 +230,8 @@ private slots:
 
     void failedDhcpWaitPreparesPageNineBehindItsMessage() {
         selectNewCamera();
+        // An earlier set-up left the timer running; page 9 must not count down before Next.
+        wizard().Timer_Wizard().start();
         doubleClickCard();
         sender.sent.clear();
         for (int tick = 0; tick < 4; ++tick) {
@@ -251,6 +253,7 @@ private slots:
         QVERIFY(pages().manualConfig.next->isEnabled());
         QCOMPARE(pages().manualConfig.next->text(), wizardText("TntButton_T3_Next"));
         QVERIFY(pages().manualConfig.seconds->isHidden());
+        QVERIFY(!wizard().Timer_Wizard().isActive());
 
         QTest::mouseClick(
             form->messageBox().findChild<QWidget*>(QStringLiteral("Button_Message_Box_OK")),
@@ -289,6 +292,27 @@ private slots:
         QCOMPARE(confirmedValues()[0]->text(), QStringLiteral("192.168.  2. 40"));
         QCOMPARE(confirmedValues()[2]->text(), QStringLiteral("192.168.2.1"));
         QVERIFY(!wizard().Timer_Wizard().isActive());
+    }
+
+    void refusedAddressOnPageNineStartsNoTestButSearchesAgain() {
+        failDhcpWait();
+        ManualConfigPage& page = pages().manualConfig;
+        page.edits[0]->setText(QStringLiteral("0.168.2.40"));
+        sender.sent.clear();
+        QString shown;
+        QVERIFY(test::ModalAnswers()
+                    .then(form->messageBox(),
+                          [&] {
+                              shown = form->messageBox().MessageText();
+                              form->messageBox().close();
+                          })
+                    .run([&] { QTest::mouseClick(page.next, Qt::LeftButton); }));
+        QVERIFY(!shown.isEmpty());
+        QCOMPARE(sentCommands(), std::vector<int>{kDiscovery});
+        QVERIFY(!wizard().Timer_Wizard().isActive());
+        QVERIFY(page.seconds->isHidden());
+        QVERIFY(page.next->isEnabled() && page.edits[0]->isEnabled());
+        QCOMPARE(wizard().shownPage(), 9);
     }
 
     void pageNineThatNeverHearsTheCameraFailsToPageTenAndRetryReturns() {
@@ -347,9 +371,12 @@ private slots:
         QCOMPARE(page.seconds->text(), QStringLiteral("90"));
         QVERIFY(page.seconds->isVisible());
 
+        // The countdown goes on in the closed window and ends there.
+        wizard().hide();
         wizardTicks(91);
         QVERIFY(page.results[2]->isHidden());
         wizardTicks(1);
+        wizard().show();
         QCOMPARE(sentCount(kLinkStatus), 93);
         QVERIFY(!wizard().Timer_Wizard().isActive());
         QVERIFY(page.seconds->isHidden());
