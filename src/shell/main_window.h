@@ -11,10 +11,12 @@
 #include "discovery/views/camera_card_list.h"
 #include "localization/windows/language_state.h"
 #include "protocol/reply_dispatcher.h"
+#include "setup/dhcp_wait.h"
 #include "shell/admin_endpoint.h"
 #include "shell/message_windows/setup_hand_over.h"
 #include "ui/picture_button.h"
 #include "wizard/wizard_host.h"
+#include "wizard/wizard_progress_host.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -42,7 +44,8 @@ class TMainForm : public QWidget,
                   private ReplyHandler,
                   public SetupHandOver,
                   private LoginHost,
-                  private WizardHost {
+                  private WizardHost,
+                  private WizardProgressHost {
     Q_OBJECT
 
 public:
@@ -143,6 +146,7 @@ protected:
 private:
     void onDiscoveryReply(const DiscoveryReply& reply) override;
     void onSettingsReply(Bytes datagram) override;
+    void onStatusReply(ReplyCode code, std::uint8_t status) override;
     void buildControls();
     void nameButtonsForAssistiveTools();
     void buildTray();
@@ -159,6 +163,11 @@ private:
     void showWarning(const Warning& warning) override;
     void openLogin(const QString& cameraName, int passwordMaxLength, bool previewMode);
     void startDhcpWait(const std::string& defaultPasswordDigestText);
+    // The DHCP wait of a new camera and its three ends (main_window_setup.cpp).
+    void runDhcpWait();
+    void openDhcpPage();
+    void openManualConfigPage();
+    void openSetUpLogin();
     // The camera handling of main_window_preview.cpp.
     void connectPreviewWindow();
     void openLivePreview();
@@ -180,6 +189,13 @@ private:
     std::uint8_t AskOkCancel(const QString& text, const QString& title) override;
     QString wizardText(std::string_view key) override;
 
+    // WizardProgressHost
+    void SendDatagram(Bytes datagram) override;
+    void trackCameraAddress() override;
+    std::string cameraAddress() const override;
+    void setLoginPassword(const QString& password) override;
+    void ShowMessageBox(const QString& text, const QString& title) override;
+
     // The selected camera, its settings and the panel that edits them. Declared before the
     // windows that use it, so that it outlives them.
     CameraConfiguration config_;
@@ -191,6 +207,7 @@ private:
     CameraDiscovery discovery_{cameraList_, config_.camera};
     SearchCycle search_;
     QTimer GetDhcp_Timer_;
+    DhcpWait dhcpWait_;
     bool DhcpFailed_ = false;
 
     QLabel* Image_Bg_ = nullptr;

@@ -82,10 +82,6 @@ void TMainForm::openLogin(const QString& cameraName, int passwordMaxLength, bool
     TForm_Login_->exec();
 }
 
-// The DHCP wait of a new camera comes with the wizard's timer; until then a double-click on a
-// new camera opens nothing.
-void TMainForm::startDhcpWait(const std::string& /*defaultPasswordDigestText*/) {}
-
 void TMainForm::PreviewMode(bool previewModeFlag) {
     if (previewModeFlag) {
         openLivePreview();

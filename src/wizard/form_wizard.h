@@ -3,6 +3,7 @@
 // It is created once and lives as long as the program; closing it only hides it.
 
 #include "setup/wizard_state.h"
+#include "setup/wizard_timer.h"
 #include "wizard/wizard_address_pages.h"
 #include "wizard/wizard_controls.h"
 
@@ -17,6 +18,7 @@ class QStackedWidget;
 namespace vistrel {
 
 class WizardHost;
+class WizardProgressHost;
 struct WizardPageOk;
 
 class TForm_Wizard : public QWidget {
@@ -72,6 +74,25 @@ public:
     void RadioButton_T2_DHCPClick();
     void RadioButton_T2_IPClick();
 
+    // The tests of pages 1, 7, 9 and 11 (wizard_progress_handlers.cpp). The main window sends
+    // their requests and knows where the camera is; without it the tests send nothing.
+    void setProgressHost(WizardProgressHost* host) { progressHost_ = host; }
+    // The DHCP wait succeeded: page 1 with the camera's addresses, and its cloud test starts.
+    void openDhcpPage(const AddressTexts& addresses);
+    // The DHCP wait failed: page 9 with the camera's addresses and its Next usable with this
+    // caption; the window is left as it is.
+    void prepareManualConfigPage(const AddressTexts& addresses, const QString& nextCaption);
+    void Timer_WizardTimer();
+    void Button_T1_NextClick();
+    void Button_T3_NextClick();
+    void Button_T4_NoClick();
+    void Button_T7_NextClick();
+    void Button_T7_CancelClick();
+    void Button_T8_OKClick();
+    void Button_T9_NextClick();
+    void Button_T10_RetryClick();
+    void Button_T10_CancelClick();
+
 protected:
     // FormClose: asks "Want_To_Leave" unless a page's OK closes the wizard; Cancel refuses the
     // closing. Every close asks again.
@@ -82,6 +103,15 @@ private:
     void loadBackgrounds();
     void connectSettingsPages();
     void finishSettingsPage(const WizardPageOk& ok);
+    void connectProgressPages();
+    void sendRequest(WizardRequest request);
+    QString textOf(const WizardText& text) const;
+    QLabel* countdownLabel(int page) const;
+    void showCountdown(const Countdown& countdown);
+    void showCloudTestEnd(const CloudTestEnd& end);
+    void showWaitEnd(const WaitEnd& end);
+    WizardTickInput tickInput() const;
+    void cancelNetworkSetup();
 
     QStackedWidget* pageControl_ = nullptr;
     std::array<QWidget*, kPageCount> tabSheets_{};
@@ -91,6 +121,7 @@ private:
     QTimer Timer_Wizard_;
     std::function<std::string()> cameraName_;
     WizardHost* host_ = nullptr;
+    WizardProgressHost* progressHost_ = nullptr;
     WizardAddressPages addressPages_{pages_};
 };
 

@@ -1,0 +1,243 @@
+// A new camera's first set-up against vistrel-camsim, over real datagrams: a wired camera that
+// gets its address by DHCP and confirms its link on page 1; a camera whose DHCP never answers,
+// given a fixed address on page 9 and found there again; page 7's link test of a wireless
+// camera. The timers are ticked by the test, each tick followed by the camera's answer. Runs
+// inside the private network namespace of scripts/netns.
+
+#include "camhttp/windows/form_login.h"
+#include "discovery/model_names.h"
+#include "localization/windows/localization.h"
+#include "shell/main_window.h"
+#include "shell/message_windows/message_box_wchar.h"
+#include "support/camsim_process.h"
+#include "support/modal_answers.h"
+#include "support/private_network.h"
+#include "wizard/form_wizard.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+namespace vistrel {
+
+namespace {
+
+constexpr int kWaitMs = 10000;
+constexpr int kNeverMs = 3600 * 1000; // the test ticks the timers itself
+constexpr int kDeliveryMs = 30;       // an answer logged by camsim reaches the finder meanwhile
+
+int rowOf(const CameraList& list, const std::string& name) {
+    for (int i = 0; i < list.rowCount(); ++i) {
+        if (list.row(i).columns[kColumnName] == name) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+QPoint cardBody(CameraCardList& cards, int index) {
+    cards.setCurrentIndex(index);
+    return cards.itemRect(index).topLeft() + QPoint(200, 50);
+}
+
+} // namespace
+
+class MainWindowSetupIntegrationTest : public QObject {
+    Q_OBJECT
+
+private:
+    // The finder with every camera of the scenario listed, past its first second; it ticks
+    // its timers only when the test does.
+    void startFinder(TMainForm& form) {
+        form.Form_OnCreate();
+        form.show();
+        form.GetDhcp_Timer().setInterval(kNeverMs);
+        form.wizard().Timer_Wizard().setInterval(kNeverMs);
+        QTRY_COMPARE_WITH_TIMEOUT(form.ListBox_IPCAM().count(), 4, kWaitMs);
+        form.GetDhcp_TimerTimer();
+        QVERIFY(!form.searchCycle().busy());
+        form.wizard().state().SurveyReceived = true;
+    }
+
+    void selectCamera(TMainForm& form, const std::string& name) {
+        const int row = rowOf(form.cameraList(), name);
+        QVERIFY(row >= 0);
+        CameraCardList& cards = form.ListBox_IPCAM();
+        QTest::mouseClick(cards.viewport(), Qt::LeftButton, {}, cardBody(cards, row));
+        const std::string mac = form.configuration().camera.macText;
+        const CameraCredentials& credentials = form.configuration().credentials;
+        QTRY_VERIFY_WITH_TIMEOUT(credentials.credentialSourceMac == mac ||
+                                     credentials.scrambledPasswordSourceMac == mac,
+                                 kWaitMs);
+    }
+
+    void doubleClickCamera(TMainForm& form, const std::string& name) {
+        CameraCardList& cards = form.ListBox_IPCAM();
+        const QPoint card = cardBody(cards, rowOf(form.cameraList(), name));
+        QVERIFY(test::ModalAnswers().run(
+            [&] { QTest::mouseDClick(cards.viewport(), Qt::LeftButton, {}, card); }));
+    }
+
+    // Waits until camsim has answered every request of this command it received, then gives
+    // the answers the moment they need to arrive.
+    static void settle(camsim::test::CamsimProcess& cameras, const QString& command) {
+        const auto balance = [&] {
+            int requests = 0;
+            int answers = 0;
+            for (const QJsonObject& line : cameras.logLines()) {
+                const QString logged = line.value(QStringLiteral("command")).toString();
+                const QString direction = line.value(QStringLiteral("direction")).toString();
+                if (direction == QLatin1String("in") && logged == command) {
+                    ++requests;
+                } else if (direction == QLatin1String("out") &&
+                           logged.right(2) == command.right(2)) {
+                    ++answers;
+                }
+            }
+            return requests - answers;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(balance(), 0, kWaitMs);
+        QTest::qWait(kDeliveryMs);
+    }
+
+    // Ticks the wizard, each tick followed by the camera's link answers, until the page
+    // changes or the ticks run out.
+    static void tickWhilePage(TMainForm& form, camsim::test::CamsimProcess& cameras, int page,
+                              int maxTicks) {
+        for (int tick = 0; tick < maxTicks && form.wizard().shownPage() == page; ++tick) {
+            form.wizard().Timer_WizardTimer();
+            settle(cameras, QStringLiteral("0x0028"));
+        }
+    }
+
+    QString wizardText(TMainForm& form, const char* key) {
+        return LookupText(form.language().wizardLanguageSection(), QLatin1String(key));
+    }
+
+private slots:
+    void initTestCase() { VISTREL_QSKIP_OUTSIDE_PRIVATE_NETWORK(); }
+
+    void wiredCameraWithItsDhcpAddressConfirmsItsLinkOnPageOne() {
+        camsim::test::CamsimProcess cameras(QStringLiteral(VISTREL_SETUP_SCENARIO));
+        QVERIFY(cameras.waitUntilReady());
+        TMainForm form;
+        startFinder(form);
+        selectCamera(form, "Hallway");
+        QVERIFY(!IsWirelessModel(form.configuration().camera.modelCode));
+        doubleClickCamera(form, "Hallway");
+
+        TForm_Wizard& wizard = form.wizard();
+        for (int tick = 0; tick < 4 && !wizard.isVisible(); ++tick) {
+            form.GetDhcp_TimerTimer();
+            settle(cameras, QStringLiteral("0x0026"));
+        }
+        QVERIFY(wizard.isVisible());
+        QCOMPARE(wizard.shownPage(), 1);
+        QCOMPARE(wizard.pages().dhcp.addresses[0]->text(), QStringLiteral("127.  0.  0.  2"));
+
+        tickWhilePage(form, cameras, 1, 12);
+        QCOMPARE(wizard.shownPage(), 3);
+        QCOMPARE(wizard.pages().wire.values[0]->text(), QStringLiteral("127.  0.  0.  2"));
+        QCOMPARE(cameras.lastLogLineOf(QStringLiteral("0x0028"))
+                     .value(QStringLiteral("camera"))
+                     .toString(),
+                 QStringLiteral("02:56:49:00:01:01"));
+        QTest::mouseClick(wizard.pages().wire.next, Qt::LeftButton);
+        QCOMPARE(wizard.shownPage(), 5);
+    }
+
+    // Both cameras still have their factory password, which the long settings record must
+    // prove, whatever an earlier login left in the login dialog.
+    void cameraWithoutDhcpGetsAFixedAddressOnPageNineAndIsFoundThere_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("reportsDigest");
+        QTest::newRow("factory password reported as digest text")
+            << QStringLiteral("Cellar") << true;
+        QTest::newRow("factory password reported plainly") << QStringLiteral("Loft") << false;
+    }
+
+    void cameraWithoutDhcpGetsAFixedAddressOnPageNineAndIsFoundThere() {
+        QFETCH(QString, name);
+        QFETCH(bool, reportsDigest);
+        camsim::test::CamsimProcess cameras(QStringLiteral(VISTREL_SETUP_SCENARIO));
+        QVERIFY(cameras.waitUntilReady());
+        TMainForm form;
+        startFinder(form);
+        selectCamera(form, name.toStdString());
+        form.loginDialog().setPasswordText(QStringLiteral("another camera's"));
+        doubleClickCamera(form, name.toStdString());
+
+        TMessage_Box_Wchar& box = form.messageBox();
+        for (int tick = 0; tick < 4; ++tick) {
+            QVERIFY(!box.isVisible());
+            form.GetDhcp_TimerTimer();
+            settle(cameras, QStringLiteral("0x0026"));
+        }
+        QVERIFY(box.isVisible());
+        QCOMPARE(form.configuration().credentials.digestVerified, reportsDigest);
+        QTest::mouseClick(box.findChild<QWidget*>(QStringLiteral("Button_Message_Box_OK")),
+                          Qt::LeftButton);
+        TForm_Wizard& wizard = form.wizard();
+        QVERIFY(wizard.isVisible());
+        QCOMPARE(wizard.shownPage(), 9);
+
+        ManualConfigPage& page = wizard.pages().manualConfig;
+        QTest::mouseClick(page.radios.staticIp, Qt::LeftButton);
+        const QStringList typed{QStringLiteral("127.0.0.40"), QStringLiteral("255.0.0.0"),
+                                QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.1")};
+        for (std::size_t i = 0; i < page.edits.size(); ++i) {
+            page.edits[i]->setText(typed[static_cast<qsizetype>(i)]);
+        }
+        QVERIFY(test::ModalAnswers().run([&] { QTest::mouseClick(page.next, Qt::LeftButton); }));
+        // The long record proved the factory password, so the camera took the address.
+        QTRY_COMPARE_WITH_TIMEOUT(
+            cameras.lastLogLineOf(QStringLiteral("0x0003")).value(QStringLiteral("verdict")),
+            QJsonValue(QStringLiteral("applied")), kWaitMs);
+
+        tickWhilePage(form, cameras, 9, 32);
+        QCOMPARE(wizard.shownPage(), 3);
+        // Re-discovery found the camera where it now is.
+        QCOMPARE(wizard.pages().wire.values[0]->text(), QStringLiteral("127.  0.  0. 40"));
+        QCOMPARE(wizard.pages().wire.values[1]->text(), QStringLiteral("255.0.0.0"));
+        QCOMPARE(form.configuration().camera.ipText, std::string("127.  0.  0. 40"));
+        QVERIFY(!wizard.Timer_Wizard().isActive());
+    }
+
+    void wirelessLinkIsConfirmedOnPageSeven() {
+        camsim::test::CamsimProcess cameras(QStringLiteral(VISTREL_SETUP_SCENARIO));
+        QVERIFY(cameras.waitUntilReady());
+        TMainForm form;
+        startFinder(form);
+        selectCamera(form, "Attic");
+        QVERIFY(IsWirelessModel(form.configuration().camera.modelCode));
+
+        // Page 7 as the wireless settings' OK leaves it.
+        TForm_Wizard& wizard = form.wizard();
+        TestPage& page = wizard.pages().test;
+        page.next->setEnabled(true);
+        for (QWidget* hidden : std::initializer_list<QWidget*>{
+                 page.cancel, page.seconds, page.results[0], page.results[1], page.results[2]}) {
+            hidden->hide();
+        }
+        wizard.show();
+        wizard.ShowPage(7);
+
+        QTest::mouseClick(page.next, Qt::LeftButton);
+        settle(cameras, QStringLiteral("0x0028"));
+        for (int tick = 0; tick < 92 && wizard.Timer_Wizard().isActive(); ++tick) {
+            wizard.Timer_WizardTimer();
+            settle(cameras, QStringLiteral("0x0028"));
+        }
+        QVERIFY(!wizard.Timer_Wizard().isActive());
+        QCOMPARE(page.results[0]->text(), wizardText(form, "TntLabel_T7_1_OK"));
+        QCOMPARE(page.next->text(), wizardText(form, "TntButton_T3_Next"));
+        QTest::mouseClick(page.next, Qt::LeftButton);
+        QCOMPARE(wizard.shownPage(), 5);
+        QCOMPARE(wizard.pages().name.account.name->text(), QStringLiteral("Attic"));
+    }
+};
+
+} // namespace vistrel
+
+QTEST_MAIN(vistrel::MainWindowSetupIntegrationTest)
+#include "main_window_setup_integration_test.moc"
