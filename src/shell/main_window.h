@@ -15,6 +15,7 @@
 #include "shell/message_windows/setup_hand_over.h"
 #include "ui/picture_button.h"
 #include "wizard/wizard_host.h"
+#include "wizard/wizard_setup_host.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -41,7 +42,8 @@ class TMainForm : public QWidget,
                   private ReplyHandler,
                   public SetupHandOver,
                   private LoginHost,
-                  private WizardHost {
+                  private WizardHost,
+                  private WizardSetupHost {
     Q_OBJECT
 
 public:
@@ -139,6 +141,9 @@ protected:
 private:
     void onDiscoveryReply(const DiscoveryReply& reply) override;
     void onSettingsReply(Bytes datagram) override;
+    // The wireless replies of main_window_setup.cpp.
+    void onWirelessRecordReply(const WirelessRecord& record) override;
+    void onSiteSurveyReply(const std::vector<SiteSurveyEntry>& entries) override;
     void buildControls();
     void nameButtonsForAssistiveTools();
     void buildTray();
@@ -175,6 +180,13 @@ private:
     void finishConfirm(const ConfirmResult& result) override;
     std::uint8_t AskOkCancel(const QString& text, const QString& title) override;
     QString wizardText(const QString& key) override;
+
+    // WizardSetupHost
+    DatagramSender& wizardSender() override { return sender_; }
+    void ShowMessageBox(const QString& text, const QString& title) override;
+    void showWaitingWindow(bool visible) override;
+    void ShowFinish(const QString& message, const QString& link) override;
+    void setLoginPassword(const std::string& password) override;
 
     // The selected camera, its settings and the panel that edits them. Declared before the
     // windows that use it, so that it outlives them.

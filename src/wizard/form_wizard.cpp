@@ -39,6 +39,7 @@ TForm_Wizard::TForm_Wizard(QWidget* parent) : QWidget(parent, kFrame) {
     buildPages();
     loadBackgrounds();
     connectSettingsPages();
+    connectWirelessPages();
     Timer_Wizard_.setInterval(1000);
 }
 

@@ -11,12 +11,15 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QStackedWidget;
 
 namespace vistrel {
 
 class WizardHost;
+class WizardSetupHost;
+struct SiteSurveyEntry;
 struct WizardPageOk;
 
 class TForm_Wizard : public QWidget {
@@ -72,6 +75,25 @@ public:
     void RadioButton_T2_DHCPClick();
     void RadioButton_T2_IPClick();
 
+    // The wireless pages and page 5's OK send, show messages and finish through this host;
+    // without one they change nothing.
+    void setSetupHost(WizardSetupHost* host) { setupHost_ = host; }
+
+    // Page 4's Yes: ask for the survey, page 6 with an empty list and the waiting window.
+    void Button_T4_YesClick();
+    // Page 6: ask again, choose a row, send the chosen network, or go to WPS.
+    void Button_T6_RefreshClick();
+    void ListView_P6Click();
+    void Button_T6_OKClick();
+    void SpeedButton_T6Click();
+    // Page 11: start an attempt, or after one go on to page 7 or back to idle; Cancel: page 6.
+    void Button_T11_StartClick();
+    void Button_T11_CancelClick();
+    // A camera's survey answer: its networks added to page 6's list, the waiting window hidden.
+    void onSiteSurveyReply(const std::vector<SiteSurveyEntry>& entries, bool extendedSecurityModes);
+    // Page 5's OK: name and password to the camera, then the finish window.
+    void Button_T5_OKClick();
+
 protected:
     // FormClose: asks "Want_To_Leave" unless a page's OK closes the wizard; Cancel refuses the
     // closing. Every close asks again.
@@ -82,6 +104,11 @@ private:
     void loadBackgrounds();
     void connectSettingsPages();
     void finishSettingsPage(const WizardPageOk& ok);
+    void connectWirelessPages();
+    void clearWirelessChoice();
+    void askForSurvey();
+    void prepareTestPage();
+    QString text(const char* key) const;
 
     QStackedWidget* pageControl_ = nullptr;
     std::array<QWidget*, kPageCount> tabSheets_{};
@@ -91,6 +118,7 @@ private:
     QTimer Timer_Wizard_;
     std::function<std::string()> cameraName_;
     WizardHost* host_ = nullptr;
+    WizardSetupHost* setupHost_ = nullptr;
     WizardAddressPages addressPages_{pages_};
 };
 

@@ -36,6 +36,7 @@ public:
     QString CameraName() const { return UserName_Edit->text(); }
     // The typed password; it stays after the dialog closes, until the next opening.
     QString PasswordText() const { return Password_Edit->text(); }
+    void setPasswordText(const QString& text) { Password_Edit->setText(text); }
     bool PreviewModeFlag() const { return previewMode_; }
     // The button that closed the dialog since the last opening; None after Escape or the
     // title-bar button.
