@@ -1,5 +1,6 @@
 #include "setup/setup_completion.h"
 
+#include "base/ascii_case.h"
 #include "base/byte_layout.h"
 #include "config/camera_opening.h"
 #include "config/panel_addresses.h"
@@ -39,6 +40,12 @@ void putPasswordIntoRecords(CameraConfiguration& config, const std::string& pass
     writeText(config.longRecord, kLongRecordLayout.password, kRecordPasswordSize, password);
 }
 
+// The camera reported its factory password in plain text. Page 5 follows the DHCP wait of a new
+// camera, so this is the password its settings must prove, whatever the login's edit holds.
+bool reportsFactoryPassword(const TDeviceItem& camera) {
+    return equalIgnoringAsciiCase(camera.passwordCredential, kFactoryAdminPassword);
+}
+
 std::vector<std::uint8_t> longSetupMark(CameraConfiguration& config) {
     RequestTemplates& templates = config.templates;
     templates.setAuthenticationText(defaultPasswordDigestTextOf(config.camera));
@@ -57,9 +64,11 @@ SetupCompletion Button_T5_OKClick(CameraConfiguration& config, const WizardNameT
     }
     config.camera.ipTextNoBlanks = withoutBlanks(config.camera.ipText);
     SetupCompletion completion;
+    if (digestVerified || reportsFactoryPassword(config.camera)) {
+        completion.loginPassword = std::string(kFactoryAdminPassword);
+    }
     if (digestVerified) {
         completion.setupMark = longSetupMark(config);
-        completion.loginPassword = std::string(kFactoryAdminPassword);
         putPasswordIntoRecords(config,
                                texts.password.empty() ? *completion.loginPassword : texts.password);
     } else {

@@ -24,8 +24,8 @@ struct SetupCompletion {
     // Command 0x0027: 11 bytes, or 75 with the factory password's digest text when the camera
     // reported that digest. Sent kSetupMarkRepeats times before the settings.
     std::vector<std::uint8_t> setupMark;
-    // When the camera reported the factory password's digest: the password the login now holds,
-    // the factory one, which the settings request proves to the camera.
+    // When the camera reported its factory password, plainly or as its digest: the password the
+    // login now holds, the factory one, which the settings request proves to the camera.
     std::optional<std::string> loginPassword;
     // The settings with the new name and password; sent when ready, the set-up completes
     // whatever its status.
@@ -37,9 +37,10 @@ struct SetupCompletion {
 
 // Button_T5_OKClick: opens the panel for the camera, puts the page's name and passwords and the
 // camera's addresses into it and checks them. A camera that reported the factory password's
-// digest text (digestVerified) gets the long set-up mark, and its settings prove the factory
-// password while their password field carries the new one (the factory one when none was
-// typed); any other camera gets the short mark, and its settings prove loginPassword.
+// digest text (digestVerified) gets the long set-up mark, and the password field of its settings
+// carries the new password (the factory one when none was typed); any other camera gets the
+// short mark. The settings prove the factory password when the camera reported it, plainly or
+// as its digest, and loginPassword otherwise.
 SetupCompletion Button_T5_OKClick(CameraConfiguration& config, const WizardNameTexts& texts,
                                   bool digestVerified, std::string_view loginPassword,
                                   bool rowSelected);

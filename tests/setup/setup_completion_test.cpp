@@ -78,7 +78,7 @@ TEST_F(SetupCompletionTest, DigestVerifiedWithoutANewPasswordKeepsTheFactoryOne)
         "2580");
 }
 
-TEST_F(SetupCompletionTest, OtherCamerasGetTheShortMarkAndProveTheLoginPassword) {
+TEST_F(SetupCompletionTest, OtherCamerasGetTheShortMark) {
     selectCamera(kLongLayoutModel);
     const SetupCompletion completion = complete({"Porch", "n3w-secret", "n3w-secret"}, false);
     const auto& mark = completion.setupMark;
@@ -88,6 +88,14 @@ TEST_F(SetupCompletionTest, OtherCamerasGetTheShortMarkAndProveTheLoginPassword)
     EXPECT_FALSE(completion.loginPassword);
     ASSERT_EQ(completion.confirm.status, ConfirmStatus::Ready);
     EXPECT_EQ(readText(completion.confirm.datagram, kLongRecordDigestText, 64), digestOf("typed"));
+
+    // A camera that reported its factory password in plain text proves that one.
+    config.camera.passwordCredential = "2580";
+    const SetupCompletion plain = complete({"Porch", "n3w-secret", "n3w-secret"}, false);
+    EXPECT_EQ(plain.setupMark, expected);
+    EXPECT_EQ(plain.loginPassword, "2580");
+    ASSERT_EQ(plain.confirm.status, ConfirmStatus::Ready);
+    EXPECT_EQ(readText(plain.confirm.datagram, kLongRecordDigestText, 64), digestOf("2580"));
 
     selectCamera(kShortLayoutModel);
     const SetupCompletion shortLayout = complete({"Porch", "n3w-secret", "n3w-secret"}, false);

@@ -54,7 +54,8 @@ struct Network {
 };
 
 // A survey answer: one 55-byte entry per network after the header.
-std::vector<std::uint8_t> surveyAnswer(const std::vector<Network>& networks) {
+std::vector<std::uint8_t> surveyAnswer(const std::vector<Network>& networks,
+                                       const MacAddress& from = kCameraMac) {
     std::vector<std::uint8_t> payload;
     for (const Network& network : networks) {
         std::vector<std::uint8_t> entry(55, 0);
@@ -66,7 +67,7 @@ std::vector<std::uint8_t> surveyAnswer(const std::vector<Network>& networks) {
         entry[54] = network.signal;
         payload.insert(payload.end(), entry.begin(), entry.end());
     }
-    return test::reply(kCameraMac, 0x0A, payload);
+    return test::reply(from, 0x0A, payload);
 }
 
 TForm_Finish* finishWindow() {
@@ -207,8 +208,9 @@ private slots:
         for (int column = 0; column < 4; ++column) {
             QCOMPARE(list->topLevelItem(0)->text(column), home[column]);
         }
-        // A later answer adds only the networks not listed yet.
-        form->decodeDatagram(surveyAnswer({{"Cafe", 1, 3, 50}, {"Shed", 3, 1, 40}}));
+        // A later answer, from whichever camera, adds only the networks not listed yet.
+        form->decodeDatagram(surveyAnswer({{"Cafe", 1, 3, 50}, {"Shed", 3, 1, 40}},
+                                          MacAddress{0x02, 0, 0, 0, 0, 0x99}));
         QCOMPARE(list->topLevelItemCount(), 3);
         QCOMPARE(list->topLevelItem(1)->text(2), QStringLiteral("Disabled"));
 
@@ -257,6 +259,30 @@ private slots:
         QCOMPARE(page7.next->text(), text("TntButton_T3_Next"));
         QVERIFY(page7.cancel->isHidden());
         QVERIFY(page7.seconds->isHidden());
+    }
+
+    // The camera's wireless record is kept as it came, cut to 301 bytes or zero-filled to them;
+    // page 6's OK builds the record it sends afresh.
+    void wirelessRecordReplyIsKeptButNothingOfItIsSent() {
+        selectCamera(false);
+        std::vector<std::uint8_t> payload(400, 0x5A);
+        form->decodeDatagram(test::reply(kCameraMac, 0x09, payload));
+        const WirelessRecord& kept = wizard().state().WirelessRecord;
+        QCOMPARE(int(kept[7]), 0x09);
+        QCOMPARE(int(kept[300]), 0x5A);
+        form->decodeDatagram(test::reply(kCameraMac, 0x09, {0xCD, 0xCD}));
+        QCOMPARE(int(kept[11]), 0xCD);
+        QCOMPARE(int(kept[12]), 0);
+        QCOMPARE(int(kept[300]), 0);
+
+        form->decodeDatagram(test::reply(kCameraMac, 0x09, payload));
+        listNetworks();
+        clickRow(1); // the open network
+        QTest::mouseClick(page6().ok, Qt::LeftButton);
+        const auto records = sentWith(kWirelessWrite);
+        QCOMPARE(records.size(), std::size_t{1});
+        QCOMPARE(std::count(records[0].begin(), records[0].end(), std::uint8_t{0x5A}), 0);
+        QCOMPARE(int(records[0][7]), 0x23);
     }
 
     void okWithoutANetworkAsksForOne() {

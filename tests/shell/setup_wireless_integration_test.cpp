@@ -168,7 +168,7 @@ private slots:
         form = std::make_unique<TMainForm>();
         form->Form_OnCreate();
         form->show();
-        QTRY_COMPARE_WITH_TIMEOUT(form->ListBox_IPCAM().count(), 2, kWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(form->ListBox_IPCAM().count(), 3, kWaitMs);
         QTRY_VERIFY_WITH_TIMEOUT(!form->searchCycle().busy(), kWaitMs);
     }
 
@@ -189,6 +189,9 @@ private slots:
         QTest::newRow("digest of the factory password, long record")
             << QStringLiteral("Attic") << QStringLiteral("02:56:49:00:01:02")
             << QStringLiteral("WPAPSK(AES)") << 3 << 75;
+        QTest::newRow("plain factory password, long record")
+            << QStringLiteral("Shed") << QStringLiteral("02:56:49:00:01:03")
+            << QStringLiteral("WPA2PSK(AES)") << 4 << 11;
     }
 
     void surveyKeyWpsNameAndPasswordThenTheLivePicture() {
