@@ -10,14 +10,10 @@
 
 namespace vistrel {
 
-namespace {
-
 std::string defaultPasswordDigestTextOf(const TDeviceItem& camera) {
     const auto mac = parseMacText(camera.macText);
     return mac ? passwordDigestText(*mac, kFactoryAdminPassword) : std::string();
 }
-
-} // namespace
 
 CameraOpening IPCAM_TntListViewDblClick(CameraConfiguration& config, bool busy,
                                         const CameraListRow* selectedRow,

@@ -32,6 +32,10 @@ struct CameraOpening {
     int loginPasswordMaxLength = 0;
 };
 
+// The digest text of the factory password for the camera's MAC; empty when its MAC text is not
+// a MAC. Requests to a new camera prove the factory password with it.
+std::string defaultPasswordDigestTextOf(const TDeviceItem& camera);
+
 // A camera whose name is in the new-camera list waits for its DHCP address; any other camera
 // asks for its password first, with 63-character limits for the name and the passwords.
 // Both clear the digest-verified flag and make page 9's radios usable.

@@ -146,7 +146,7 @@ void TMainForm::createSecondaryWindows() {
                                                  *TMessage_Dialog_Wchar_, *TForm_Finish_);
     TForm_Wizard_->setCameraNameSource([this] { return config_.camera.cameraName; });
     TForm_Wizard_->setHost(this);
-    TForm_Wizard_->setProgressHost(this);
+    TForm_Wizard_->setSetupHost(this);
     TForm_Login_->setHost(this);
     connectPreviewWindow();
     language_.setWindows({TForm_Wizard_.get(), TForm_Waiting_.get(), TForm_Login_.get(),

@@ -16,7 +16,7 @@
 #include "shell/message_windows/setup_hand_over.h"
 #include "ui/picture_button.h"
 #include "wizard/wizard_host.h"
-#include "wizard/wizard_progress_host.h"
+#include "wizard/wizard_setup_host.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -45,7 +45,7 @@ class TMainForm : public QWidget,
                   public SetupHandOver,
                   private LoginHost,
                   private WizardHost,
-                  private WizardProgressHost {
+                  private WizardSetupHost {
     Q_OBJECT
 
 public:
@@ -147,6 +147,9 @@ private:
     void onDiscoveryReply(const DiscoveryReply& reply) override;
     void onSettingsReply(Bytes datagram) override;
     void onStatusReply(ReplyCode code, std::uint8_t status) override;
+    // The wireless replies of main_window_setup.cpp.
+    void onWirelessRecordReply(const WirelessRecord& record) override;
+    void onSiteSurveyReply(const std::vector<SiteSurveyEntry>& entries) override;
     void buildControls();
     void nameButtonsForAssistiveTools();
     void buildTray();
@@ -189,12 +192,14 @@ private:
     std::uint8_t AskOkCancel(const QString& text, const QString& title) override;
     QString wizardText(std::string_view key) override;
 
-    // WizardProgressHost
+    // WizardSetupHost
     void SendDatagram(Bytes datagram) override;
     void trackCameraAddress() override;
     std::string cameraAddress() const override;
-    void setLoginPassword(const QString& password) override;
+    void setLoginPassword(const std::string& password) override;
     void ShowMessageBox(const QString& text, const QString& title) override;
+    void showWaitingWindow(bool visible) override;
+    void ShowFinish(const QString& message, const QString& link) override;
 
     // The selected camera, its settings and the panel that edits them. Declared before the
     // windows that use it, so that it outlives them.

@@ -1,7 +1,7 @@
 // The main window's part in a new camera's first set-up: the DHCP wait that GetDhcp_Timer
 // ticks, with its three ends (the wizard's page 1, its page 9 with the failure message, or the
-// login), the camera's status replies, and what the wizard's tests ask of the main window. The
-// rules are the set-up layer's; this file shows what they decide.
+// login), the camera's status, survey and wireless replies, and what the wizard's pages ask of
+// the main window. The rules are the set-up layer's; this file shows what they decide.
 
 #include "camhttp/windows/form_login.h"
 #include "config/panel_opening.h"
@@ -9,6 +9,7 @@
 #include "setup/reported_password.h"
 #include "setup/status_replies.h"
 #include "shell/main_window.h"
+#include "shell/message_windows/form_waiting.h"
 #include "shell/message_windows/message_windows.h"
 #include "ui/camera_text.h"
 #include "wizard/form_wizard.h"
@@ -107,12 +108,30 @@ std::string TMainForm::cameraAddress() const {
     return discovery_.cameraAddress();
 }
 
-void TMainForm::setLoginPassword(const QString& password) {
-    TForm_Login_->setPasswordText(password);
+void TMainForm::setLoginPassword(const std::string& password) {
+    TForm_Login_->setPasswordText(fromCameraText(password));
 }
 
 void TMainForm::ShowMessageBox(const QString& text, const QString& title) {
     messages_->ShowMessageBox(text, title);
+}
+
+void TMainForm::showWaitingWindow(bool visible) {
+    TForm_Waiting_->setVisible(visible);
+}
+
+void TMainForm::ShowFinish(const QString& message, const QString& link) {
+    messages_->ShowFinish(message, link);
+}
+
+// Kept as the camera sent it; page 6's OK builds the record it sends afresh.
+void TMainForm::onWirelessRecordReply(const WirelessRecord& record) {
+    TForm_Wizard_->state().WirelessRecord = record;
+}
+
+// Listed whichever camera sent it, with the security names of the selected camera's firmware.
+void TMainForm::onSiteSurveyReply(const std::vector<SiteSurveyEntry>& entries) {
+    TForm_Wizard_->onSiteSurveyReply(entries, config_.credentials.ExtendedSecurityModes);
 }
 
 } // namespace vistrel

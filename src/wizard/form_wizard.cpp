@@ -40,6 +40,7 @@ TForm_Wizard::TForm_Wizard(QWidget* parent) : QWidget(parent, kFrame) {
     loadBackgrounds();
     connectSettingsPages();
     connectProgressPages();
+    connectWirelessPages();
     Timer_Wizard_.setInterval(1000);
 }
 

@@ -12,13 +12,15 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QStackedWidget;
 
 namespace vistrel {
 
 class WizardHost;
-class WizardProgressHost;
+class WizardSetupHost;
+struct SiteSurveyEntry;
 struct WizardPageOk;
 
 class TForm_Wizard : public QWidget {
@@ -74,9 +76,11 @@ public:
     void RadioButton_T2_DHCPClick();
     void RadioButton_T2_IPClick();
 
-    // The tests of pages 1, 7, 9 and 11 (wizard_progress_handlers.cpp). The main window sends
-    // their requests and knows where the camera is; without it the tests send nothing.
-    void setProgressHost(WizardProgressHost* host) { progressHost_ = host; }
+    // The set-up pages send their requests, show messages and finish through the main window;
+    // without it they send nothing and change nothing.
+    void setSetupHost(WizardSetupHost* host) { setupHost_ = host; }
+
+    // The tests of pages 1, 7, 9 and 11 (wizard_progress_handlers.cpp).
     // The DHCP wait succeeded: page 1 with the camera's addresses, and its cloud test starts.
     void openDhcpPage(const AddressTexts& addresses);
     // The DHCP wait failed: page 9 with the camera's addresses and its Next usable with this
@@ -92,6 +96,21 @@ public:
     void Button_T9_NextClick();
     void Button_T10_RetryClick();
     void Button_T10_CancelClick();
+
+    // Page 4's Yes: ask for the survey, page 6 with an empty list and the waiting window.
+    void Button_T4_YesClick();
+    // Page 6: ask again, choose a row, send the chosen network, or go to WPS.
+    void Button_T6_RefreshClick();
+    void ListView_P6Click();
+    void Button_T6_OKClick();
+    void SpeedButton_T6Click();
+    // Page 11: start an attempt, or after one go on to page 7 or back to idle; Cancel: page 6.
+    void Button_T11_StartClick();
+    void Button_T11_CancelClick();
+    // A camera's survey answer: its networks added to page 6's list, the waiting window hidden.
+    void onSiteSurveyReply(const std::vector<SiteSurveyEntry>& entries, bool extendedSecurityModes);
+    // Page 5's OK: name and password to the camera, then the finish window.
+    void Button_T5_OKClick();
 
 protected:
     // FormClose: asks "Want_To_Leave" unless a page's OK closes the wizard; Cancel refuses the
@@ -112,6 +131,11 @@ private:
     void showWaitEnd(const WaitEnd& end);
     WizardTickInput tickInput() const;
     void cancelNetworkSetup();
+    void connectWirelessPages();
+    void clearWirelessChoice();
+    void askForSurvey();
+    void prepareTestPage();
+    QString text(const char* key) const;
 
     QStackedWidget* pageControl_ = nullptr;
     std::array<QWidget*, kPageCount> tabSheets_{};
@@ -121,7 +145,7 @@ private:
     QTimer Timer_Wizard_;
     std::function<std::string()> cameraName_;
     WizardHost* host_ = nullptr;
-    WizardProgressHost* progressHost_ = nullptr;
+    WizardSetupHost* setupHost_ = nullptr;
     WizardAddressPages addressPages_{pages_};
 };
 

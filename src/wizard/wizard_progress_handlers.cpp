@@ -10,7 +10,7 @@
 #include "ui/camera_text.h"
 #include "wizard/form_wizard.h"
 #include "wizard/wizard_host.h"
-#include "wizard/wizard_progress_host.h"
+#include "wizard/wizard_setup_host.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -63,22 +63,22 @@ void TForm_Wizard::connectProgressPages() {
 }
 
 void TForm_Wizard::sendRequest(WizardRequest request) {
-    if (!host_ || !progressHost_) {
+    if (!host_ || !setupHost_) {
         return;
     }
     const RequestTemplates& templates = host_->configuration().templates;
     switch (request) {
     case WizardRequest::Survey:
-        progressHost_->SendDatagram(templates.SurveyRequest);
+        setupHost_->SendDatagram(templates.SurveyRequest);
         return;
     case WizardRequest::LinkTest:
-        progressHost_->SendDatagram(templates.LinkTestRequest);
+        setupHost_->SendDatagram(templates.LinkTestRequest);
         return;
     case WizardRequest::Discovery:
-        progressHost_->SendDatagram(templates.DiscoveryRequest);
+        setupHost_->SendDatagram(templates.DiscoveryRequest);
         return;
     case WizardRequest::WpsStatus:
-        progressHost_->SendDatagram(templates.WpsStatusRequest);
+        setupHost_->SendDatagram(templates.WpsStatusRequest);
         return;
     }
 }
@@ -87,7 +87,7 @@ QString TForm_Wizard::textOf(const WizardText& text) const {
     if (text.key.empty()) {
         return {};
     }
-    const QString found = host_ ? host_->wizardText(QString::fromStdString(text.key)) : QString();
+    const QString found = host_ ? host_->wizardText(text.key) : QString();
     return found + QString::fromStdString(text.suffix);
 }
 
@@ -120,8 +120,8 @@ WizardTickInput TForm_Wizard::tickInput() const {
         input.wirelessModel = IsWirelessModel(camera.modelCode);
         input.cameraIpText = camera.ipText;
     }
-    if (progressHost_) {
-        input.cameraAddress = progressHost_->cameraAddress();
+    if (setupHost_) {
+        input.cameraAddress = setupHost_->cameraAddress();
     }
     return input;
 }
@@ -132,8 +132,8 @@ void TForm_Wizard::Timer_WizardTimer() {
     for (const WizardRequest request : tick.requests) {
         sendRequest(request);
     }
-    if (tick.trackCameraAddress && progressHost_) {
-        progressHost_->trackCameraAddress();
+    if (tick.trackCameraAddress && setupHost_) {
+        setupHost_->trackCameraAddress();
     }
     if (tick.stopTimer) {
         Timer_Wizard_.stop();
@@ -247,8 +247,8 @@ void TForm_Wizard::Button_T9_NextClick() {
     if (start.started()) {
         page.next->setEnabled(false);
         page.next->setText(textOf({"Wait", {}}));
-        if (config.credentials.digestVerified && progressHost_) {
-            progressHost_->setLoginPassword(QString::fromLatin1(kFactoryAdminPassword));
+        if (config.credentials.digestVerified && setupHost_) {
+            setupHost_->setLoginPassword(std::string(kFactoryAdminPassword));
         }
         host_->finishConfirm(start.confirm);
         Timer_Wizard_.start();
@@ -288,9 +288,8 @@ void TForm_Wizard::Button_T10_CancelClick() {
 
 // The message box is always on top, so it shows above the wizard.
 void TForm_Wizard::cancelNetworkSetup() {
-    if (progressHost_) {
-        progressHost_->ShowMessageBox(textOf({"Cancel_Network_Setup", {}}),
-                                      QStringLiteral("Admin"));
+    if (setupHost_) {
+        setupHost_->ShowMessageBox(textOf({"Cancel_Network_Setup", {}}), QStringLiteral("Admin"));
     }
     state_.AskBeforeClose = false;
     close();

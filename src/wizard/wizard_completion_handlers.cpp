@@ -1,0 +1,54 @@
+// Page 5's OK, the end of a new camera's set-up: the set-up mark and the camera's name and
+// password go out, the wizard closes without asking, and the finish window shows the
+// completion message with the camera's dynamic-DNS address.
+
+#include "setup/setup_completion.h"
+#include "ui/camera_text.h"
+#include "wizard/form_wizard.h"
+#include "wizard/wizard_host.h"
+#include "wizard/wizard_setup_host.h"
+
+#include <QLineEdit>
+
+namespace vistrel {
+
+namespace {
+
+WizardNameTexts nameTextsOf(const AccountRows& account) {
+    return {toCameraText(account.name->text()), toCameraText(account.password->text()),
+            toCameraText(account.confirm->text())};
+}
+
+} // namespace
+
+void TForm_Wizard::Button_T5_OKClick() {
+    if (!host_ || !setupHost_) {
+        return;
+    }
+    CameraConfiguration& config = host_->configuration();
+    const AccountRows& account = pages_.name.account;
+    const SetupCompletion completion = ::vistrel::Button_T5_OKClick(
+        config, nameTextsOf(account), config.credentials.digestVerified, host_->loginPassword(),
+        host_->cameraRowSelected());
+    if (completion.staysOnPage()) {
+        host_->showWarning(*completion.warning);
+        return;
+    }
+    if (completion.loginPassword) {
+        setupHost_->setLoginPassword(*completion.loginPassword);
+    }
+    for (int i = 0; i < kSetupMarkRepeats; ++i) {
+        setupHost_->SendDatagram(completion.setupMark);
+    }
+    host_->finishConfirm(completion.confirm);
+    const std::u16string message = completionMessage(account.name->text().toStdU16String(),
+                                                     text("Setup_Is_Complete1").toStdU16String(),
+                                                     text("Setup_Is_Complete2").toStdU16String());
+    // The message box is always on top already.
+    state_.SetupCompleted = true;
+    state_.AskBeforeClose = false;
+    close();
+    setupHost_->ShowFinish(QString::fromStdU16String(message), fromCameraText(completion.link));
+}
+
+} // namespace vistrel
