@@ -1,6 +1,8 @@
 #include "setup/wireless_request.h"
 
 #include "base/byte_layout.h"
+#include "config/warning_keys.h"
+#include "localization/language_keys.h"
 #include "protocol/hex_digit.h"
 #include "setup/site_survey.h"
 
@@ -110,11 +112,11 @@ WirelessRequest buildWirelessRequest(const WirelessChoice& choice, bool extended
                                      std::string_view defaultDigestText,
                                      const Request<kWirelessRecordSize>& header) {
     if (choice.ssid.empty() || !choice.encryption) {
-        return refuse(kPleaseSelectASsid);
+        return refuse(language_keys::kSelectAWirelessNetwork);
     }
     const std::string& name = *choice.encryption;
     if (choice.key.empty() && name != kSecurityDisabled) {
-        return refuse(kKeyLengthError);
+        return refuse(warning_keys::kKeyLength);
     }
     WirelessRequest request;
     WirelessRecord& record = request.record;
@@ -123,7 +125,7 @@ WirelessRequest buildWirelessRequest(const WirelessChoice& choice, bool extended
     writeText(record, kWirelessSsid, kWirelessSsidSize - 1, choice.ssid);
     record[kWirelessChannel] = channelByteOf(choice.channel);
     if (!writeSecurity(record, name, choice.key, extendedSecurityModes)) {
-        return refuse(kKeyLengthError);
+        return refuse(warning_keys::kKeyLength);
     }
     record[kWirelessFixedTwo] = 2;
     writeText(record, kWirelessDigestText, kDigestTextFieldSize, defaultDigestText);

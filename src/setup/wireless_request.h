@@ -13,10 +13,6 @@
 
 namespace vistrel {
 
-// Warning keys of page 6's OK, shown under the title "error".
-inline constexpr std::string_view kPleaseSelectASsid = "Please_Select_A_SSID";
-inline constexpr std::string_view kKeyLengthError = "Key_Length_Err_Message";
-
 // Offsets of the wireless record.
 inline constexpr std::size_t kWirelessSsid = 10;
 inline constexpr std::size_t kWirelessSsidSize = 33; // 32 characters and a terminating zero

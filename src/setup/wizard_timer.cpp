@@ -84,7 +84,7 @@ private:
         if (left == kTestFailsAt) {
             endWait({7,
                      false,
-                     {{"TntLabel_T7_1_NOOK", {}}, {"TntButton_T10_Retry", "?"}, {}},
+                     {{language_keys::kLinkNotDetected, {}}, {"TntButton_T10_Retry", "?"}, {}},
                      {"TntButton_T10_Retry", {}}});
         }
     }
@@ -95,7 +95,7 @@ private:
         }
         endWait({7,
                  true,
-                 {{"TntLabel_T7_1_OK", {}}, {"TntLabel_T7_2", {}}, {"TntLabel_T7_3", {}}},
+                 {{language_keys::kLinkDetected, {}}, {"TntLabel_T7_2", {}}, {"TntLabel_T7_3", {}}},
                  {"TntButton_T3_Next", {}}});
     }
 
@@ -166,7 +166,7 @@ private:
             s_.WpsSucceeded = false;
             endWait({11,
                      false,
-                     {{"TntLabel_T11_1_NOOK", {}}, {"TntButton_T10_Retry", "?"}},
+                     {{language_keys::kWpsFailed, {}}, {"TntButton_T10_Retry", "?"}},
                      {"TntButton_T10_Retry", {}}});
         }
     }
@@ -179,7 +179,7 @@ private:
         s_.WpsSucceeded = true;
         endWait({11,
                  true,
-                 {{"TntLabel_T11_1_OK", {}}, {"TntLabel_T11_2", {}}},
+                 {{language_keys::kWpsConnected, {}}, {"TntLabel_T11_2", {}}},
                  {"TntButton_T3_Next", {}}});
     }
 

@@ -3,11 +3,13 @@
 // works on the wizard's shared state and says what to send and what the pages show, for the
 // window to apply. One tick a second; a reply that sets a flag is acted on at the next tick.
 
+#include "localization/language_keys.h"
 #include "setup/wizard_state.h"
 
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vistrel {
@@ -21,9 +23,10 @@ enum class WizardRequest {
 };
 
 // A text of the wizard's language section followed by a fixed suffix; no key is the empty text.
+// Both are views of constants.
 struct WizardText {
-    std::string key;
-    std::string suffix;
+    std::string_view key;
+    std::string_view suffix;
 
     bool operator==(const WizardText&) const = default;
 };
@@ -93,7 +96,7 @@ struct LinkTestNext {
     Countdown countdown{7, 90}; // Label_T7_Sec's text, whatever happens
     // Starting: the timer runs, the countdown shows, Next is disabled with this caption,
     // Cancel hides and the first link test goes out.
-    WizardText waitCaption{"Wait", {}};
+    WizardText waitCaption{language_keys::kWait, {}};
 };
 
 // Button_T7_NextClick. testEnded: TntLabel_T7_3 is visible, as the end of a test leaves it

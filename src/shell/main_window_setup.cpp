@@ -5,6 +5,7 @@
 
 #include "camhttp/windows/form_login.h"
 #include "config/panel_opening.h"
+#include "localization/language_keys.h"
 #include "localization/windows/localization.h"
 #include "setup/reported_password.h"
 #include "setup/status_replies.h"
@@ -74,7 +75,7 @@ void TMainForm::openManualConfigPage() {
     const QString& section = language_.languageSection();
     TForm_Wizard_->prepareManualConfigPage(
         addressTextsOf(config_.camera), LookupText(section, QStringLiteral("TntButton_T3_Next")));
-    messages_->ShowMessageBoxModeless(LookupText(section, QStringLiteral("DHCP_Failed")),
+    messages_->ShowMessageBoxModeless(LookupText(section, language_keys::kDhcpFailed),
                                       QStringLiteral("Warning"));
     GetDhcp_Timer_.stop();
 }

@@ -12,6 +12,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QStackedWidget;
@@ -135,7 +136,7 @@ private:
     void clearWirelessChoice();
     void askForSurvey();
     void prepareTestPage();
-    QString text(const char* key) const;
+    QString text(std::string_view key) const;
 
     QStackedWidget* pageControl_ = nullptr;
     std::array<QWidget*, kPageCount> tabSheets_{};

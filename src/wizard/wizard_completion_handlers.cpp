@@ -2,6 +2,7 @@
 // password go out, the wizard closes without asking, and the finish window shows the
 // completion message with the camera's dynamic-DNS address.
 
+#include "localization/language_keys.h"
 #include "setup/setup_completion.h"
 #include "ui/camera_text.h"
 #include "wizard/form_wizard.h"
@@ -41,9 +42,10 @@ void TForm_Wizard::Button_T5_OKClick() {
         setupHost_->SendDatagram(completion.setupMark);
     }
     host_->finishConfirm(completion.confirm);
-    const std::u16string message = completionMessage(account.name->text().toStdU16String(),
-                                                     text("Setup_Is_Complete1").toStdU16String(),
-                                                     text("Setup_Is_Complete2").toStdU16String());
+    const std::u16string message =
+        completionMessage(account.name->text().toStdU16String(),
+                          text(language_keys::kSetupComplete1).toStdU16String(),
+                          text(language_keys::kSetupComplete2).toStdU16String());
     // The message box is always on top already.
     state_.SetupCompleted = true;
     state_.AskBeforeClose = false;

@@ -88,7 +88,8 @@ QString TForm_Wizard::textOf(const WizardText& text) const {
         return {};
     }
     const QString found = host_ ? host_->wizardText(text.key) : QString();
-    return found + QString::fromStdString(text.suffix);
+    return found +
+           QString::fromLatin1(text.suffix.data(), static_cast<qsizetype>(text.suffix.size()));
 }
 
 QLabel* TForm_Wizard::countdownLabel(int page) const {

@@ -3,6 +3,7 @@
 // them, switch pages and show the messages.
 
 #include "config/camera_opening.h"
+#include "localization/language_keys.h"
 #include "protocol/reply_layouts.h"
 #include "setup/site_survey.h"
 #include "setup/wireless_request.h"
@@ -68,7 +69,7 @@ void TForm_Wizard::connectWirelessPages() {
     connect(pages_.name.ok, &QPushButton::clicked, this, &TForm_Wizard::Button_T5_OKClick);
 }
 
-QString TForm_Wizard::text(const char* key) const {
+QString TForm_Wizard::text(std::string_view key) const {
     return host_ ? host_->wizardText(key) : QString();
 }
 
@@ -201,7 +202,7 @@ void TForm_Wizard::Button_T11_StartClick() {
     page.seconds->show();
     page.start->setEnabled(false);
     page.cancel->setEnabled(false);
-    page.start->setText(text("Wait"));
+    page.start->setText(text(language_keys::kWait));
     Timer_Wizard_.start();
     CameraConfiguration& config = host_->configuration();
     setupHost_->SendDatagram(
@@ -210,7 +211,7 @@ void TForm_Wizard::Button_T11_StartClick() {
 
 void TForm_Wizard::Button_T11_CancelClick() {
     if (setupHost_) {
-        setupHost_->ShowMessageBox(text("Cancel_WPS_Connect"), kAdminTitle);
+        setupHost_->ShowMessageBox(text(language_keys::kWpsCancelled), kAdminTitle);
     }
     clearWirelessChoice();
     ShowPage(6);

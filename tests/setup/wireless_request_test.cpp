@@ -1,4 +1,6 @@
 #include "base/byte_layout.h"
+#include "config/warning_keys.h"
+#include "localization/language_keys.h"
 #include "setup/wireless_request.h"
 
 #include <algorithm>
@@ -93,7 +95,7 @@ TEST_F(WirelessRequestTest, KeysOfTheWrongLengthAreRefused) {
         const WirelessRequest request = build(c.encryption, std::string(c.length, 'k'));
         EXPECT_EQ(request.ready(), c.accepted);
         if (!c.accepted) {
-            EXPECT_EQ(request.warningKey, kKeyLengthError);
+            EXPECT_EQ(request.warningKey, warning_keys::kKeyLength);
         }
     }
 }
@@ -148,10 +150,10 @@ TEST_F(WirelessRequestTest, SsidOf32CharactersKeepsItsTerminatingZero) {
 }
 
 TEST_F(WirelessRequestTest, NoSsidOrNoRowOfItIsRefused) {
-    EXPECT_EQ(build("Disabled", "", true, "").warningKey, kPleaseSelectASsid);
+    EXPECT_EQ(build("Disabled", "", true, "").warningKey, language_keys::kSelectAWirelessNetwork);
     const WirelessRequest noRow = buildWirelessRequest({"Home", "password", std::nullopt, ""}, true,
                                                        kDigest, templates.WirelessSetHeader);
-    EXPECT_EQ(noRow.warningKey, kPleaseSelectASsid);
+    EXPECT_EQ(noRow.warningKey, language_keys::kSelectAWirelessNetwork);
 }
 
 TEST(ChannelByte, TheDecimalTextIsReadAsHexadecimal) {
