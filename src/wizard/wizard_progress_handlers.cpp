@@ -178,7 +178,8 @@ void TForm_Wizard::showWaitEnd(const WaitEnd& end) {
     action->setText(textOf(end.actionCaption));
     action->setEnabled(true);
     cancel->setEnabled(true);
-    cancel->show();
+    // A passed link test goes on only through Next; after a failed one the user may also give up.
+    cancel->setVisible(!linkTest || !end.confirmed);
 }
 
 void TForm_Wizard::openDhcpPage(const AddressTexts& addresses) {
