@@ -28,9 +28,7 @@ namespace {
 
 using test::RecordingSender;
 
-int commandOf(const std::vector<std::uint8_t>& datagram) {
-    return datagram.at(6) << 8 | datagram.at(7);
-}
+using test::commandOf;
 
 constexpr MacAddress kCameraMac{0x00, 0x1a, 0x2b, 0x3c, 0x4d, 0x5e};
 constexpr int kDiscovery = 0x0004;

@@ -10,6 +10,7 @@
 #include "shell/message_windows/message_box_wchar.h"
 #include "support/datagram_fixtures.h"
 #include "support/modal_answers.h"
+#include "support/recording_sender.h"
 #include "support/settings_reply_fixtures.h"
 #include "wizard/form_wizard.h"
 
@@ -25,17 +26,8 @@ namespace vistrel {
 
 namespace {
 
-class RecordingSender : public DatagramSender {
-public:
-    std::vector<std::vector<std::uint8_t>> sent;
-    void SendDatagram(Bytes datagram) override {
-        sent.emplace_back(datagram.begin(), datagram.end());
-    }
-};
-
-int commandOf(const std::vector<std::uint8_t>& datagram) {
-    return datagram.at(6) << 8 | datagram.at(7);
-}
+using test::commandOf;
+using test::RecordingSender;
 
 constexpr MacAddress kCameraMac{0x00, 0x1a, 0x2b, 0x3c, 0x4d, 0x5e};
 constexpr int kDhcpStatus = 0x26;

@@ -12,6 +12,7 @@
 #include "shell/message_windows/message_box_wchar.h"
 #include "support/datagram_fixtures.h"
 #include "support/modal_answers.h"
+#include "support/recording_sender.h"
 #include "support/settings_reply_fixtures.h"
 #include "wizard/form_wizard.h"
 
@@ -27,17 +28,8 @@ namespace vistrel {
 
 namespace {
 
-class RecordingSender : public DatagramSender {
-public:
-    std::vector<std::vector<std::uint8_t>> sent;
-    void SendDatagram(Bytes datagram) override {
-        sent.emplace_back(datagram.begin(), datagram.end());
-    }
-};
-
-int commandOf(const std::vector<std::uint8_t>& datagram) {
-    return datagram.at(6) << 8 | datagram.at(7);
-}
+using test::commandOf;
+using test::RecordingSender;
 
 constexpr MacAddress kCameraMac{0x02, 0x00, 0x00, 0xab, 0xcd, 0xef};
 constexpr int kSurvey = 0x000A;

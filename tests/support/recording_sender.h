@@ -1,5 +1,6 @@
 #pragma once
-// A datagram sender that keeps what it was asked to send, for tests of the request side.
+// A datagram sender that keeps what it was asked to send, for tests of the request side, and
+// the command of a recorded request.
 
 #include "protocol/datagram_sender.h"
 
@@ -15,5 +16,10 @@ public:
         sent.emplace_back(datagram.begin(), datagram.end());
     }
 };
+
+// The 16-bit command at bytes 6 and 7 of a request.
+inline int commandOf(const std::vector<std::uint8_t>& datagram) {
+    return datagram.at(6) << 8 | datagram.at(7);
+}
 
 } // namespace vistrel::test
