@@ -10,6 +10,7 @@
 #include "shell/message_windows/message_box_wchar.h"
 #include "shell/message_windows/message_dialog_wchar.h"
 #include "support/datagram_fixtures.h"
+#include "support/finder_steps.h"
 #include "support/modal_answers.h"
 #include "support/recording_sender.h"
 #include "support/settings_reply_fixtures.h"
@@ -94,11 +95,7 @@ private:
 
     // Types the password into the login and presses OK (or Cancel).
     std::function<void()> logIn(const QString& password, const char* button = "Button_Login_OK") {
-        return [this, password, button] {
-            TForm_Login& login = form->loginDialog();
-            QTest::keyClicks(control(login, "Password_Edit"), password);
-            QTest::mouseClick(control(login, button), Qt::LeftButton);
-        };
+        return test::logInStep(*form, password, button);
     }
 
     void doubleClickCard() {

@@ -11,6 +11,7 @@
 #include "shell/message_windows/message_box_wchar.h"
 #include "support/camera_rows.h"
 #include "support/camsim_process.h"
+#include "support/finder_steps.h"
 #include "support/modal_answers.h"
 #include "support/private_network.h"
 #include "support/scripted_picture_source.h"
@@ -46,12 +47,7 @@ private:
 
     // The camera's card clicked, and its settings reply arrived.
     void selectCamera(const std::string& name, const std::string& mac) {
-        const int row = rowOf(form->cameraList(), name);
-        QVERIFY(row >= 0);
-        CameraCardList& cards = form->ListBox_IPCAM();
-        cards.setCurrentIndex(row);
-        QTest::mouseClick(cards.viewport(), Qt::LeftButton, {},
-                          cards.itemRect(row).topLeft() + QPoint(200, 50));
+        QVERIFY(test::clickCameraCard(*form, name));
         const CameraCredentials& credentials = form->configuration().credentials;
         QTRY_VERIFY_WITH_TIMEOUT(credentials.credentialSourceMac == mac ||
                                      credentials.scrambledPasswordSourceMac == mac,
@@ -82,13 +78,7 @@ private:
     }
 
     std::function<void()> logIn(const QString& password) {
-        return [this, password] {
-            TForm_Login& login = form->loginDialog();
-            QTest::keyClicks(login.findChild<QLineEdit*>(QStringLiteral("Password_Edit")),
-                             password);
-            QTest::mouseClick(login.findChild<QPushButton*>(QStringLiteral("Button_Login_OK")),
-                              Qt::LeftButton);
-        };
+        return test::logInStep(*form, password);
     }
 
 private slots:
