@@ -166,6 +166,6 @@ int main() {
                 "(%s; %.1f KiB per picture; target %.0f: %s)\n",
                 rate, pinned ? "camsim on one core" : "camsim not pinned",
                 static_cast<double>(measured.pictureBytes()) / measured.pictures() / 1024, kTarget,
-                bench::verdict(rate >= kTarget));
+                vistrel::bench::verdict(rate >= kTarget));
     return 0;
 }
