@@ -3,15 +3,15 @@
 // without a display.
 // --help lists every mode and option.
 
-#include "shell/command_line_options.h"
-#include "shell/configure_command.h"
-#include "shell/exit_codes.h"
-#include "shell/headless_listing.h"
+#include "cli/command_line_options.h"
+#include "cli/configure_command.h"
+#include "cli/exit_codes.h"
+#include "cli/headless_listing.h"
+#include "cli/password_prompt.h"
+#include "cli/show_command.h"
+#include "cli/snapshot_command.h"
 #include "shell/main_window.h"
-#include "shell/password_prompt.h"
-#include "shell/show_command.h"
 #include "shell/single_instance.h"
-#include "shell/snapshot_command.h"
 #include "ui/data_files.h"
 #include "ui/screenshot.h"
 

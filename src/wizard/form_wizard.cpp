@@ -1,6 +1,6 @@
 #include "wizard/form_wizard.h"
 
-#include "ui/camera_text.h"
+#include "platform/camera_text.h"
 #include "ui/data_files.h"
 #include "wizard/wizard_host.h"
 #include "wizard/wizard_page_kit.h"

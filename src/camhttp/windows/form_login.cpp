@@ -4,7 +4,7 @@
 #include "config/key_filters.h"
 #include "config/login_check.h"
 #include "localization/language_keys.h"
-#include "ui/camera_text.h"
+#include "platform/camera_text.h"
 #include "ui/key_character.h"
 #include "ui/window_style.h"
 

@@ -1,7 +1,7 @@
 #include "discovery/views/card_painter.h"
 
 #include "discovery/card_geometry.h"
-#include "ui/camera_text.h"
+#include "platform/camera_text.h"
 #include "ui/data_files.h"
 
 #include <QBitmap>
