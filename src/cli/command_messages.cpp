@@ -3,8 +3,8 @@
 #include "cli/exit_codes.h"
 #include "config/warning_keys.h"
 #include "localization/language_file.h"
+#include "platform/data_paths.h"
 #include "protocol/admin_datagram.h"
-#include "ui/data_files.h"
 
 #include <QFile>
 

@@ -10,9 +10,9 @@
 #include "cli/password_prompt.h"
 #include "cli/show_command.h"
 #include "cli/snapshot_command.h"
+#include "platform/data_paths.h"
 #include "shell/main_window.h"
 #include "shell/single_instance.h"
-#include "ui/data_files.h"
 #include "ui/screenshot.h"
 
 #include <QApplication>

@@ -2,7 +2,7 @@
 
 #include "discovery/card_geometry.h"
 #include "platform/camera_text.h"
-#include "ui/data_files.h"
+#include "ui/skin_pictures.h"
 
 #include <QBitmap>
 #include <QFontMetrics>
