@@ -54,7 +54,4 @@ inline constexpr std::array kMessageBoxMessages{
     kSelectAWirelessNetwork, kNetworkSetupCancelled, kWpsCancelled,
 };
 
-// Every key listed here and every warning key of the configuration layer, in this order.
-std::vector<std::string_view> namedKeys();
-
 } // namespace vistrel::language_keys
