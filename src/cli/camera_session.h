@@ -29,7 +29,6 @@ public:
     // false while the camera has not answered the search.
     bool select(std::string_view macText);
 
-    bool hasAnswered(std::string_view macText) const { return list.containsCaption(macText); }
     // The selected camera's settings reply has told its settings: an XML document, or a fixed
     // layout that carried its password credential (one without it tells the name alone).
     bool settingsArrived() const;

@@ -32,10 +32,9 @@ void reportError(QTextStream& err, const Warning& warning) {
     reportError(err, englishText(warning));
 }
 
-int reportPortUnavailable(const CameraSession& session, QTextStream& err) {
-    reportError(err, QStringLiteral("cannot listen on UDP port %1: %2")
-                         .arg(kAdminPort)
-                         .arg(session.errorString()));
+int reportPortUnavailable(const QString& reason, QTextStream& err) {
+    reportError(err,
+                QStringLiteral("cannot listen on UDP port %1: %2").arg(kAdminPort).arg(reason));
     return kExitPortUnavailable;
 }
 

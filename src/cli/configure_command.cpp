@@ -4,6 +4,7 @@
 #include "cli/camera_session.h"
 #include "cli/command_messages.h"
 #include "cli/exit_codes.h"
+#include "cli/named_camera.h"
 #include "cli/panel_input.h"
 #include "config/login_check.h"
 #include "config/panel_opening.h"
@@ -143,14 +144,11 @@ int runConfigure(const CommandLine& line, const PasswordSources& sources, QTextS
         return kExitUsage;
     }
     CameraSession session;
-    if (!session.open()) {
-        return reportPortUnavailable(session, err);
-    }
     CameraReading reading(session.sender());
-    const ReadingOutcome outcome =
-        session.read(reading, line.mac, QDeadlineTimer(line.waitMilliseconds));
-    if (outcome != ReadingOutcome::Settings) {
-        return reportReadFailure(outcome, line, err);
+    if (const int status =
+            readNamedCamera(session, reading, line, QDeadlineTimer(line.waitMilliseconds), err);
+        status != kExitDone) {
+        return status;
     }
     RequestedSettings asked;
     if (const int status = sendSettings(session, reading, line, passwords, asked, err);

@@ -1,6 +1,8 @@
 #include "cli/headless_listing.h"
 
 #include "cli/camera_listing_format.h"
+#include "cli/command_messages.h"
+#include "cli/exit_codes.h"
 #include "discovery/camera_discovery.h"
 #include "net/admin_endpoint.h"
 #include "protocol/admin_datagram.h"
@@ -21,9 +23,7 @@ int runHeadlessListing(const ListingOptions& options, QTextStream& out, QTextStr
     endpoint.setReceiveHandler(
         [&](Bytes datagram) { decodeReply(datagram, selectedCamera.macText, discovery); });
     if (!endpoint.bind()) {
-        err << "vistrel-finder: cannot listen on UDP port " << kAdminPort << ": "
-            << endpoint.errorString() << '\n';
-        return kExitPortUnavailable;
+        return reportPortUnavailable(endpoint.errorString(), err);
     }
     endpoint.SendDatagram(RequestTemplates().DiscoveryRequest);
 
@@ -37,7 +37,7 @@ int runHeadlessListing(const ListingOptions& options, QTextStream& out, QTextStr
         out << formatCameraTable(list);
     }
     out.flush();
-    return 0;
+    return kExitDone;
 }
 
 } // namespace vistrel
