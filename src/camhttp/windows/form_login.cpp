@@ -117,7 +117,6 @@ void TForm_Login::Button_Login_OKClick() {
         }
     }
     accept();
-    emit okPressed();
 }
 
 void TForm_Login::Button_Login_CancelClick() {
@@ -130,7 +129,6 @@ void TForm_Login::Button_Login_CancelClick() {
                                 host_->textOf(Warning::key(language_keys::kLoginCancelled2)));
     }
     reject();
-    emit cancelPressed();
 }
 
 } // namespace vistrel
