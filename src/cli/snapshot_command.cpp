@@ -23,7 +23,7 @@ using Clock = std::chrono::steady_clock;
 class InterruptAtDeadline {
 public:
     InterruptAtDeadline(PictureSource& source, Clock::time_point deadline)
-        : thread_([&source, deadline](std::stop_token stop) {
+        : thread_([&source, deadline](const std::stop_token& stop) {
               std::mutex mutex;
               std::condition_variable_any wake;
               std::unique_lock lock(mutex);
