@@ -63,7 +63,6 @@ inline constexpr std::array kAll{
 namespace vistrel::warning_texts {
 
 // Fixed texts without a Language.ini key.
-inline constexpr std::string_view kOctetRange = "0  ~   255"; // two blanks, then three
 inline constexpr std::string_view kBusySearching = "The admin utility is busy searching.";
 
 } // namespace vistrel::warning_texts

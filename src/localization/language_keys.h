@@ -85,7 +85,4 @@ inline constexpr std::array kDiagnosisKeys{
     kHintFirewallNoTool,       kHintFirewallUnreadable, kUnknownInterface,
 };
 
-// Every key listed here and every warning key of the configuration layer, in this order.
-std::vector<std::string_view> namedKeys();
-
 } // namespace vistrel::language_keys

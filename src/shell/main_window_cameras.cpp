@@ -11,9 +11,9 @@
 #include "config/web_page_url.h"
 #include "localization/language_keys.h"
 #include "localization/windows/localization.h"
+#include "platform/camera_text.h"
 #include "shell/main_window.h"
 #include "shell/message_windows/message_windows.h"
-#include "ui/camera_text.h"
 #include "wizard/form_wizard.h"
 
 #include <QLineEdit>

@@ -4,11 +4,11 @@
 
 #include "camhttp/windows/form_login.h"
 #include "camhttp/windows/form_preview.h"
+#include "platform/camera_text.h"
 #include "probe/reachability_probe.h"
 #include "shell/main_window.h"
 #include "shell/message_windows/message_box_wchar.h"
 #include "ui/busy_wait.h"
-#include "ui/camera_text.h"
 #include "wizard/form_wizard.h"
 
 #include <QLineEdit>

@@ -7,12 +7,12 @@
 #include "config/panel_opening.h"
 #include "localization/language_keys.h"
 #include "localization/windows/localization.h"
+#include "platform/camera_text.h"
 #include "setup/reported_password.h"
 #include "setup/status_replies.h"
 #include "shell/main_window.h"
 #include "shell/message_windows/form_waiting.h"
 #include "shell/message_windows/message_windows.h"
-#include "ui/camera_text.h"
 #include "wizard/form_wizard.h"
 
 namespace vistrel {

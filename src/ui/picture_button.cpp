@@ -1,6 +1,6 @@
 #include "ui/picture_button.h"
 
-#include "ui/data_files.h"
+#include "ui/skin_pictures.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #include "ui/window_style.h"
 
-#include "ui/data_files.h"
+#include "ui/skin_pictures.h"
 
 #include <QPalette>
 #include <QScreen>

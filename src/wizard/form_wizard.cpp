@@ -1,7 +1,7 @@
 #include "wizard/form_wizard.h"
 
-#include "ui/camera_text.h"
-#include "ui/data_files.h"
+#include "platform/camera_text.h"
+#include "ui/skin_pictures.h"
 #include "wizard/wizard_host.h"
 #include "wizard/wizard_page_kit.h"
 #include "wizard/wizard_pages.h"

@@ -3,8 +3,8 @@
 // completion message with the camera's dynamic-DNS address.
 
 #include "localization/language_keys.h"
+#include "platform/camera_text.h"
 #include "setup/setup_completion.h"
-#include "ui/camera_text.h"
 #include "wizard/form_wizard.h"
 #include "wizard/wizard_host.h"
 #include "wizard/wizard_setup_host.h"

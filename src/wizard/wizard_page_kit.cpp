@@ -1,6 +1,6 @@
 #include "wizard/wizard_page_kit.h"
 
-#include "ui/data_files.h"
+#include "ui/skin_pictures.h"
 
 #include <QFont>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 // Pages 6, 7, 8 and 11: the wireless network choice, WPS, and the test over the wireless link.
 
-#include "ui/data_files.h"
+#include "ui/skin_pictures.h"
 #include "wizard/wizard_page_kit.h"
 #include "wizard/wizard_pages.h"
 

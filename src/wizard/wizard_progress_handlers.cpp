@@ -4,10 +4,10 @@
 
 #include "config/panel_opening.h"
 #include "discovery/model_names.h"
+#include "platform/camera_text.h"
 #include "protocol/address_text.h"
 #include "protocol/factory_defaults.h"
 #include "setup/manual_config_next.h"
-#include "ui/camera_text.h"
 #include "wizard/form_wizard.h"
 #include "wizard/wizard_host.h"
 #include "wizard/wizard_setup_host.h"

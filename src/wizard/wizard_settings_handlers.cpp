@@ -3,7 +3,7 @@
 
 #include "config/wizard_settings_pages.h"
 #include "localization/language_keys.h"
-#include "ui/camera_text.h"
+#include "platform/camera_text.h"
 #include "wizard/address_edit_validator.h"
 #include "wizard/form_wizard.h"
 #include "wizard/wizard_host.h"

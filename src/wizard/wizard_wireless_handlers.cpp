@@ -4,10 +4,10 @@
 
 #include "config/camera_opening.h"
 #include "localization/language_keys.h"
+#include "platform/camera_text.h"
 #include "protocol/reply_layouts.h"
 #include "setup/site_survey.h"
 #include "setup/wireless_request.h"
-#include "ui/camera_text.h"
 #include "wizard/form_wizard.h"
 #include "wizard/wizard_host.h"
 #include "wizard/wizard_setup_host.h"

@@ -3,10 +3,11 @@
 // screenshot at 2x is left in the build tree for a look.
 
 #include "discovery/card_geometry.h"
+#include "platform/data_paths.h"
 #include "shell/main_window.h"
 #include "support/datagram_fixtures.h"
-#include "ui/data_files.h"
 #include "ui/screenshot.h"
+#include "ui/skin_pictures.h"
 #include "wizard/form_wizard.h"
 
 #include <QApplication>

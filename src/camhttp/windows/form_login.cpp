@@ -4,7 +4,7 @@
 #include "config/key_filters.h"
 #include "config/login_check.h"
 #include "localization/language_keys.h"
-#include "ui/camera_text.h"
+#include "platform/camera_text.h"
 #include "ui/key_character.h"
 #include "ui/window_style.h"
 
@@ -117,7 +117,6 @@ void TForm_Login::Button_Login_OKClick() {
         }
     }
     accept();
-    emit okPressed();
 }
 
 void TForm_Login::Button_Login_CancelClick() {
@@ -130,7 +129,6 @@ void TForm_Login::Button_Login_CancelClick() {
                                 host_->textOf(Warning::key(language_keys::kLoginCancelled2)));
     }
     reject();
-    emit cancelPressed();
 }
 
 } // namespace vistrel

@@ -2,7 +2,7 @@
 
 #include "discovery/card_geometry.h"
 #include "discovery/views/camera_card_list.h"
-#include "ui/camera_text.h"
+#include "platform/camera_text.h"
 
 #include <QAccessibleWidget>
 #include <QPointer>

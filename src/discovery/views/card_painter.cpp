@@ -1,8 +1,8 @@
 #include "discovery/views/card_painter.h"
 
 #include "discovery/card_geometry.h"
-#include "ui/camera_text.h"
-#include "ui/data_files.h"
+#include "platform/camera_text.h"
+#include "ui/skin_pictures.h"
 
 #include <QBitmap>
 #include <QFontMetrics>

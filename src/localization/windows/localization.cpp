@@ -2,7 +2,7 @@
 
 #include "localization/language_file.h"
 #include "localization/language_position.h"
-#include "ui/data_files.h"
+#include "platform/data_paths.h"
 
 #include <QFile>
 
