@@ -37,6 +37,8 @@ void LoadPanelFromCamera(CameraConfiguration& config) {
     SettingsPanel& panel = config.panel;
     const TDeviceItem& camera = config.camera;
     panel.enterSettingsMode();
+    // A new password left from another camera's refused write must not go to this one.
+    panel.emptyPasswordFields();
     config.addressChoice.enableFixedAddressPage(true);
     config.addressChoice.showCameraAddressMode(camera.dhcpFlag != 0 ? AddressMode::Dhcp
                                                                     : AddressMode::Fixed);

@@ -45,7 +45,8 @@ struct ConfigureResult {
 ConfigureResult Image_ConfigClick(CameraConfiguration& config, const CameraListRow* selectedRow);
 
 // Settings mode, page 9 of the wizard usable, the DHCP choice of all four radio pairs from the
-// camera, and the address fields, web port and camera name from its record.
+// camera, the address fields, web port and camera name from its record, and the new password
+// fields empty.
 void LoadPanelFromCamera(CameraConfiguration& config);
 
 } // namespace vistrel

@@ -18,7 +18,9 @@ WizardPageOk confirmAfter(CheckResult check, CameraConfiguration& config,
     if (!check.passed()) {
         return {std::move(check.warning), {}};
     }
-    return {std::nullopt, Image_Settings_OKClick(config, loginPassword, rowSelected)};
+    ConfirmResult confirm = Image_Settings_OKClick(config, loginPassword, rowSelected);
+    std::optional<Warning> warning = confirm.warning;
+    return {std::move(warning), std::move(confirm)};
 }
 
 } // namespace

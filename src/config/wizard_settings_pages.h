@@ -29,10 +29,11 @@ struct WizardNameTexts {
 };
 
 struct WizardPageOk {
-    // The page's own check refused: show the warning; the wizard stays on its page.
+    // The page's own check or the confirm refused, or the request could not be built: show the
+    // warning; nothing is sent and the wizard stays on its page.
     std::optional<Warning> warning;
-    // Otherwise the confirm ran: send its datagram when ready, then restart the search and
-    // close the wizard without asking, whatever its status.
+    // Otherwise the confirm's datagram: send it, then restart the search and close the wizard
+    // without asking.
     ConfirmResult confirm;
 
     bool staysOnPage() const { return warning.has_value(); }

@@ -37,6 +37,10 @@ ManualTestStart Button_T9_NextClick(CameraConfiguration& config, WizardState& st
                   kFactoryAdminPassword);
     }
     start.confirm = Image_Settings_OKClick(config, kFactoryAdminPassword, rowSelected);
+    if (start.confirm.status != ConfirmStatus::Ready) {
+        start.warning = start.confirm.warning;
+        return start;
+    }
     state.ManualConfirmed = false;
     state.ManualSeconds = kManualSeconds;
     start.countdown = {9, kManualSeconds};

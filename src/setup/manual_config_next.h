@@ -14,10 +14,10 @@
 namespace vistrel {
 
 struct ManualTestStart {
-    // Check_Lan_Settings refused: show its warning; nothing was sent and the test has not
-    // started.
+    // Check_Lan_Settings or the confirm refused, or the request could not be built: show the
+    // warning; nothing was sent and the test has not started.
     std::optional<Warning> warning;
-    // Otherwise the confirm ran: show its warning or send its datagram, then the timer counts.
+    // Otherwise the confirm's datagram to send, then the timer counts.
     ConfirmResult confirm;
     Countdown countdown{9, 30}; // Label_T9_Sec shows it
 

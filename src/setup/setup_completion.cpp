@@ -78,6 +78,10 @@ SetupCompletion Button_T5_OKClick(CameraConfiguration& config, const WizardNameT
     const std::string_view proof =
         completion.loginPassword ? *completion.loginPassword : loginPassword;
     completion.confirm = Image_Settings_OKClick(config, proof, rowSelected);
+    if (completion.confirm.status != ConfirmStatus::Ready) {
+        completion.warning = completion.confirm.warning;
+        return completion;
+    }
     completion.link = dynamicDnsLink(config.camera.macText);
     return completion;
 }

@@ -150,16 +150,11 @@ bool TMainForm::cameraRowSelected() const {
 }
 
 void TMainForm::finishConfirm(const ConfirmResult& result) {
-    switch (result.status) {
-    case ConfirmStatus::Refused:
+    if (result.status != ConfirmStatus::Ready) {
         showWarning(*result.warning);
         return;
-    case ConfirmStatus::Ready:
-        sender_.SendDatagram(result.datagram);
-        break;
-    case ConfirmStatus::NotBuilt:
-        break;
     }
+    sender_.SendDatagram(result.datagram);
     Image_Search_CameraClick();
 }
 

@@ -113,12 +113,21 @@ TEST_F(WizardPages, Page2StaysWithItsOwnWarningAndSendsNothing) {
     EXPECT_TRUE(ok.confirm.datagram.empty());
 }
 
-TEST_F(WizardPages, Page2ClosesEvenWhenTheConfirmRefuses) {
+// A write that is not sent is a warning, and the page stays: a check of the confirm refused,
+// or the request could not be built.
+TEST_F(WizardPages, Page2StaysWhenTheConfirmSendsNothing) {
     config.panel.STATIC_SETTING_CAMERANAME_EDIT.text.clear();
-    const WizardPageOk ok = Button_T2_OKClick(config, addresses, "login", true);
-    EXPECT_FALSE(ok.staysOnPage());
-    EXPECT_EQ(ok.confirm.status, ConfirmStatus::Refused);
-    EXPECT_EQ(ok.confirm.warning, Warning::key("CameraName_Cant_Be_Empty"));
+    const WizardPageOk refused = Button_T2_OKClick(config, addresses, "login", true);
+    EXPECT_TRUE(refused.staysOnPage());
+    EXPECT_EQ(refused.confirm.status, ConfirmStatus::Refused);
+    EXPECT_EQ(refused.warning, Warning::key("CameraName_Cant_Be_Empty"));
+
+    config.panel.STATIC_SETTING_CAMERANAME_EDIT.text = "Porch";
+    config.camera.macText = "no mac";
+    const WizardPageOk notBuilt = Button_T2_OKClick(config, addresses, "login", true);
+    EXPECT_TRUE(notBuilt.staysOnPage());
+    EXPECT_EQ(notBuilt.confirm.status, ConfirmStatus::NotBuilt);
+    EXPECT_EQ(notBuilt.warning, Warning::key("Settings_Not_Sent"));
 }
 
 TEST_F(WizardPages, Page12ChecksNameAndPasswordsFirst) {
@@ -126,13 +135,14 @@ TEST_F(WizardPages, Page12ChecksNameAndPasswordsFirst) {
         TntButton_T12_OKClick(config, addresses, {"Porch", "abcd", "abce"}, "login", true);
     EXPECT_EQ(refused.warning, Warning::key("Password_Doesnot_Match"));
 
-    // Valid name and passwords with an address the confirm refuses: closes without sending.
+    // Valid name and passwords with an address the confirm refuses: stays without sending.
     WizardAddressTexts wrongGateway = addresses;
     wrongGateway.gateway = "10.0.0.1";
-    const WizardPageOk closes =
+    const WizardPageOk stays =
         TntButton_T12_OKClick(config, wrongGateway, {"Porch", "abcd", "abcd"}, "login", true);
-    EXPECT_FALSE(closes.staysOnPage());
-    EXPECT_EQ(closes.confirm.warning, Warning::key("Netmask_Range_Err_Message"));
+    EXPECT_TRUE(stays.staysOnPage());
+    EXPECT_EQ(stays.warning, Warning::key("Netmask_Range_Err_Message"));
+    EXPECT_TRUE(stays.confirm.datagram.empty());
 
     const WizardPageOk sends =
         TntButton_T12_OKClick(config, addresses, {"Garden", "abcd", "abcd"}, "login", true);

@@ -100,6 +100,16 @@ TEST_F(PanelOpening, LoadingADhcpCameraLocksTheAddressesEverywhere) {
     EXPECT_EQ(wizard.calls, (Texts{"page 9 usable", "check DHCP", "lock"}));
 }
 
+// A new password typed for an earlier camera, left behind when its write was refused, must not
+// go to the camera opened next.
+TEST_F(PanelOpening, LoadingEmptiesTheNewPasswordFields) {
+    config.panel.STATIC_SETTING_NEWPASSWORD_EDIT.text = "for-another-camera";
+    config.panel.STATIC_SETTING_CONFIRMPASSWORD_EDIT.text = "for-another-camera";
+    LoadPanelFromCamera(config);
+    EXPECT_EQ(config.panel.STATIC_SETTING_NEWPASSWORD_EDIT.text, "");
+    EXPECT_EQ(config.panel.STATIC_SETTING_CONFIRMPASSWORD_EDIT.text, "");
+}
+
 TEST_F(PanelOpening, AddressesNotYetReportedLeaveTheFieldsEmpty) {
     config.camera.gatewayText.clear();
     config.camera.dnsText = "  8.  8";

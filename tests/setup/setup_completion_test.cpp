@@ -121,6 +121,23 @@ TEST_F(SetupCompletionTest, ARefusedNameOrPasswordSendsNothing) {
     }
 }
 
+// Settings that do not go out are a warning, and page 5 stays: the finish window must not say
+// that the set-up is complete.
+TEST_F(SetupCompletionTest, SettingsNotSentKeepPageFive) {
+    selectCamera(kLongLayoutModel);
+    config.camera.macText = "not a MAC";
+    const SetupCompletion notBuilt = complete({"Porch", "n3w-secret", "n3w-secret"}, false);
+    EXPECT_TRUE(notBuilt.staysOnPage());
+    EXPECT_EQ(notBuilt.warning, Warning::key("Settings_Not_Sent"));
+
+    selectCamera(kLongLayoutModel);
+    config.camera.ipText = "0.  0.  0.  4"; // refused by the confirm's address check
+    const SetupCompletion refused = complete({"Porch", "n3w-secret", "n3w-secret"}, false);
+    EXPECT_TRUE(refused.staysOnPage());
+    EXPECT_EQ(refused.warning, Warning::key("IP_Range_Err_Message"));
+    EXPECT_TRUE(refused.confirm.datagram.empty());
+}
+
 TEST(DynamicDnsLink, TheMacDigitsAsTheyStandBeforeOurDomain) {
     EXPECT_EQ(dynamicDnsLink("02:00:00:ab:cd:ef"), "http://020000abcdef.ddns.vistrel.example");
     EXPECT_EQ(dynamicDnsLink("02:00:00:AB:cd:ef"), "http://020000ABcdef.ddns.vistrel.example");

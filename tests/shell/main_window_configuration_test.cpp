@@ -394,6 +394,82 @@ private slots:
         QVERIFY(form->wizard().isVisible());
     }
 
+    // A write that does not go out is said, and the page stays open to be mended: page 12's
+    // confirm refusing its address, page 2's request that cannot be built.
+    void okWhoseWriteIsNotSentWarnsAndStays_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("warningKey");
+        QTest::newRow("page 12, address refused by the confirm")
+            << 12 << QStringLiteral("IP_Range_Err_Message");
+        QTest::newRow("page 2, request not built") << 2 << QStringLiteral("Settings_Not_Sent");
+    }
+
+    void okWhoseWriteIsNotSentWarnsAndStays() {
+        QFETCH(int, page);
+        QFETCH(QString, warningKey);
+        openWizard(/*stateFive=*/page == 12);
+        TForm_Wizard& wizard = form->wizard();
+        QPushButton* ok = wizard.pages().network.ok;
+        if (page == 12) {
+            OldNetworkPage& oldNetwork = wizard.pages().oldNetwork;
+            oldNetwork.edits[0]->setText(QStringLiteral("192.168.2.300"));
+            oldNetwork.account.password->setText(QStringLiteral("n3w-secret"));
+            oldNetwork.account.confirm->setText(QStringLiteral("n3w-secret"));
+            ok = oldNetwork.ok2;
+        } else {
+            form->configuration().camera.macText = "not a MAC";
+        }
+        const std::size_t sentBefore = sender.sent.size();
+        QString shown;
+        QVERIFY(test::ModalAnswers().then(form->messageBox(), acknowledge(shown)).run([&] {
+            QTest::mouseClick(ok, Qt::LeftButton);
+        }));
+        QCOMPARE(shown, text(warningKey.toLatin1().constData()));
+        QCOMPARE(sender.sent.size(), sentBefore); // neither the write nor a search
+        QVERIFY(wizard.isVisible());
+        QCOMPARE(wizard.shownPage(), page);
+    }
+
+    // A new password typed for one camera whose write was refused must not go to the camera
+    // opened next.
+    void anUnsentNewPasswordStaysWithItsCamera() {
+        openWizard(/*stateFive=*/true);
+        TForm_Wizard& wizard = form->wizard();
+        OldNetworkPage& oldNetwork = wizard.pages().oldNetwork;
+        oldNetwork.edits[0]->setText(QStringLiteral("192.168.2.300"));
+        oldNetwork.account.password->setText(QStringLiteral("n3w-secret"));
+        oldNetwork.account.confirm->setText(QStringLiteral("n3w-secret"));
+        QString shown;
+        QVERIFY(test::ModalAnswers().then(form->messageBox(), acknowledge(shown)).run([&] {
+            QTest::mouseClick(oldNetwork.ok2, Qt::LeftButton);
+        }));
+        wizard.state().AskBeforeClose = false;
+        wizard.close();
+
+        test::DiscoveryReplyFields other;
+        other.mac = MacAddress{0x00, 0x1a, 0x2b, 0x3c, 0x4d, 0x77};
+        other.name = "Shed";
+        form->decodeDatagram(test::discoveryReply(other));
+        QVERIFY(test::clickCameraCard(*form, "Shed"));
+        test::FixedReplyFields settings;
+        settings.longForm = !usesShortSettingsLayout(form->configuration().camera.modelCode);
+        settings.name = "Shed";
+        form->decodeDatagram(test::fixedSettingsReply(other.mac, settings));
+        QVERIFY(test::ModalAnswers()
+                    .then(form->loginDialog(), logIn(QStringLiteral("secret")))
+                    .run([&] { form->IPCAM_TntListViewDblClick(); }));
+        QCOMPARE(wizard.shownPage(), 2);
+
+        const std::size_t sentBefore = sender.sent.size();
+        QTest::mouseClick(wizard.pages().network.ok, Qt::LeftButton);
+        QVERIFY(sender.sent.size() > sentBefore);
+        const std::vector<std::uint8_t>& write = sender.sent[sentBefore];
+        QCOMPARE(commandOf(write), kFixedSettingsWrite);
+        const QByteArray bytes(reinterpret_cast<const char*>(write.data()),
+                               static_cast<qsizetype>(write.size()));
+        QVERIFY(!bytes.contains("n3w-secret"));
+    }
+
     void webPageOpensInTheBrowserOrWarns_data() {
         QTest::addColumn<bool>("starts");
         QTest::addColumn<bool>("fromWizard");

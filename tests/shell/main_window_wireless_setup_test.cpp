@@ -417,6 +417,24 @@ private slots:
         QCOMPARE(form->loginDialog().PasswordText(), QStringLiteral("2580"));
     }
 
+    // Settings that cannot go out are said, and page 5 stays: no set-up mark, no finish window.
+    void page5OkWhoseSettingsAreNotSentWarnsAndStays() {
+        selectCamera(true);
+        form->configuration().camera.macText = "not a MAC";
+        wizard().ShowPage(5);
+        wizard().show();
+        AccountRows& account = wizard().pages().name.account;
+        account.password->setText(QStringLiteral("n3w-secret"));
+        account.confirm->setText(QStringLiteral("n3w-secret"));
+        const auto [shown, title] = messageOf(wizard().pages().name.ok);
+        QCOMPARE(shown, text("Settings_Not_Sent"));
+        QCOMPARE(title, QStringLiteral("Warning"));
+        QVERIFY(sender.sent.empty());
+        QVERIFY(wizard().isVisible());
+        QCOMPARE(wizard().shownPage(), 5);
+        QVERIFY(!wizard().state().SetupCompleted);
+    }
+
     void page5OkWithARefusedPasswordSendsNothingAndStays() {
         selectCamera(true);
         wizard().ShowPage(5);
