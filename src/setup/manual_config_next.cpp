@@ -45,6 +45,8 @@ ManualTestStart Button_T9_NextClick(CameraConfiguration& config, WizardState& st
     state.ManualSeconds = kManualSeconds;
     start.countdown = {9, kManualSeconds};
     storeTypedAddresses(config.camera, typed);
+    // Later writes of this set-up reopen the panel from the record: they keep the mode sent.
+    config.camera.dhcpFlag = config.addressChoice.wizardChoosesDhcp() ? 1 : 0;
     return start;
 }
 

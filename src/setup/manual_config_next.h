@@ -25,7 +25,8 @@ struct ManualTestStart {
 };
 
 // The addresses into the panel and Check_Lan_Settings; when it passes, the confirm with the
-// factory password, ManualSeconds at 30, and the typed addresses become the camera record's.
+// factory password. When that is ready to send: ManualSeconds at 30, and the typed addresses
+// and the chosen address mode become the camera record's.
 // Page 9 follows a DHCP wait that found the factory password, so the long record proves that
 // password; a camera that reported its digest text also gets it in the record's password
 // field. Either way the caller then restarts the search.

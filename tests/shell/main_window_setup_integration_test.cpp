@@ -8,12 +8,14 @@
 #include "discovery/model_names.h"
 #include "localization/windows/localization.h"
 #include "shell/main_window.h"
+#include "shell/message_windows/form_finish.h"
 #include "shell/message_windows/message_box_wchar.h"
 #include "support/camsim_process.h"
 #include "support/modal_answers.h"
 #include "support/private_network.h"
 #include "wizard/form_wizard.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -110,6 +112,24 @@ private:
         }
     }
 
+    static int countLogLines(const camsim::test::CamsimProcess& cameras, const QString& command) {
+        int count = 0;
+        for (const QJsonObject& line : cameras.logLines()) {
+            count += line.value(QStringLiteral("command")).toString() == command &&
+                     line.value(QStringLiteral("direction")).toString() == QLatin1String("in");
+        }
+        return count;
+    }
+
+    static TForm_Finish* finishWindow() {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* finish = qobject_cast<TForm_Finish*>(widget)) {
+                return finish;
+            }
+        }
+        return nullptr;
+    }
+
     QString wizardText(TMainForm& form, const char* key) {
         return LookupText(form.language().wizardLanguageSection(), QLatin1String(key));
     }
@@ -201,6 +221,29 @@ private slots:
         QCOMPARE(wizard.pages().wire.values[1]->text(), QStringLiteral("255.0.0.0"));
         QCOMPARE(form.configuration().camera.ipText, std::string("127.  0.  0. 40"));
         QVERIFY(!wizard.Timer_Wizard().isActive());
+
+        // Page 5's name and password go out with the fixed address page 9 sent: without a DHCP
+        // server the camera would be stranded by a write that turned DHCP on again.
+        QTest::mouseClick(wizard.pages().wire.next, Qt::LeftButton);
+        QCOMPARE(wizard.shownPage(), 5);
+        AccountRows& account = wizard.pages().name.account;
+        account.password->setText(QStringLiteral("n3w-secret"));
+        account.confirm->setText(QStringLiteral("n3w-secret"));
+        const int writesBefore = countLogLines(cameras, QStringLiteral("0x0003"));
+        TForm_Finish* finish = finishWindow();
+        QVERIFY(finish);
+        QVERIFY(test::ModalAnswers().then(*finish, [&] { finish->close(); }).run([&] {
+            QTest::mouseClick(wizard.pages().name.ok, Qt::LeftButton);
+        }));
+        QTRY_COMPARE_WITH_TIMEOUT(countLogLines(cameras, QStringLiteral("0x0003")),
+                                  writesBefore + 1, kWaitMs);
+        const QJsonObject write = cameras.lastLogLineOf(QStringLiteral("0x0003"));
+        QCOMPARE(write.value(QStringLiteral("verdict")), QJsonValue(QStringLiteral("applied")));
+        const QJsonObject fields = write.value(QStringLiteral("fields")).toObject();
+        QCOMPARE(fields.value(QStringLiteral("dhcp")).toInt(), 0);
+        QCOMPARE(fields.value(QStringLiteral("ip")).toString(), QStringLiteral("127.0.0.40"));
+        QCOMPARE(fields.value(QStringLiteral("netmask")).toString(), QStringLiteral("255.0.0.0"));
+        QCOMPARE(fields.value(QStringLiteral("name")).toString(), name);
     }
 
     void wirelessLinkIsConfirmedOnPageSeven() {
