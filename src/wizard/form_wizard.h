@@ -135,6 +135,7 @@ private:
     void connectWirelessPages();
     void clearWirelessChoice();
     void askForSurvey();
+    void leaveSurvey();
     void prepareTestPage();
     QString text(std::string_view key) const;
 

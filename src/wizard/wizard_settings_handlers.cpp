@@ -117,6 +117,7 @@ void TForm_Wizard::closeEvent(QCloseEvent* event) {
     }
     state_.AskBeforeClose = true;
     if (dialogResult == 1) {
+        leaveSurvey();
         event->accept();
     } else {
         event->ignore();

@@ -85,6 +85,15 @@ void TForm_Wizard::askForSurvey() {
     state_.SurveyReceived = false;
 }
 
+// WPS, OK and closing the wizard leave the survey: the waiting window goes, and the timer, which
+// may run on for a test, asks no more.
+void TForm_Wizard::leaveSurvey() {
+    state_.SurveyReceived = true;
+    if (setupHost_) {
+        setupHost_->showWaitingWindow(false);
+    }
+}
+
 void TForm_Wizard::Button_T4_YesClick() {
     if (!host_ || !setupHost_) {
         return;
@@ -148,6 +157,7 @@ void TForm_Wizard::Button_T6_OKClick() {
     state_.WirelessRecord = request.record;
     setupHost_->SendDatagram(state_.WirelessRecord);
     Timer_Wizard_.stop();
+    leaveSurvey();
     prepareTestPage();
 }
 
@@ -167,6 +177,7 @@ void TForm_Wizard::prepareTestPage() {
 
 void TForm_Wizard::SpeedButton_T6Click() {
     Timer_Wizard_.stop();
+    leaveSurvey();
     WpsSetupPage& page = pages_.wpsSetup;
     page.seconds->hide();
     for (TTntLabel* result : page.results) {

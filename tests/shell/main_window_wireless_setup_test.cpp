@@ -10,6 +10,7 @@
 #include "shell/message_windows/form_finish.h"
 #include "shell/message_windows/form_waiting.h"
 #include "shell/message_windows/message_box_wchar.h"
+#include "shell/message_windows/message_dialog_wchar.h"
 #include "support/datagram_fixtures.h"
 #include "support/modal_answers.h"
 #include "support/recording_sender.h"
@@ -118,6 +119,15 @@ private:
         sender.sent.clear();
     }
 
+    static bool isWaiting() {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (qobject_cast<TForm_Waiting*>(widget) && widget->isVisible()) {
+                return true;
+            }
+        }
+        return false;
+    }
+
     // Page 4's Yes and the camera's answer.
     void listNetworks() {
         wizard().ShowPage(4);
@@ -178,14 +188,6 @@ private slots:
         QVERIFY(wizard().Timer_Wizard().isActive());
         QCOMPARE(page6().survey->topLevelItemCount(), 0);
         QVERIFY(page6().ssidText->text().isEmpty());
-        const auto isWaiting = [] {
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
-                if (qobject_cast<TForm_Waiting*>(widget) && widget->isVisible()) {
-                    return true;
-                }
-            }
-            return false;
-        };
         QVERIFY(isWaiting());
         QVERIFY(!wizard().state().SurveyReceived);
 
@@ -275,6 +277,54 @@ private slots:
         QCOMPARE(records.size(), std::size_t{1});
         QCOMPARE(std::count(records[0].begin(), records[0].end(), std::uint8_t{0x5A}), 0);
         QCOMPARE(int(records[0][7]), 0x23);
+    }
+
+    // Every way out of the survey takes the waiting window down and ends the survey requests.
+    void leavingTheSurveyEndsItsWaitingWindowAndRequests_data() {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("WPS") << QStringLiteral("wps");
+        QTest::newRow("OK with a network") << QStringLiteral("ok");
+        QTest::newRow("closing the wizard") << QStringLiteral("close");
+    }
+
+    void leavingTheSurveyEndsItsWaitingWindowAndRequests() {
+        QFETCH(QString, way);
+        selectCamera(false);
+        wizard().show();
+        if (way == QLatin1String("ok")) {
+            listNetworks();
+            clickRow(1);                             // the open network
+            wizard().state().SurveyReceived = false; // asked again, no answer yet
+        } else {
+            wizard().ShowPage(4);
+            QTest::mouseClick(wizard().pages().wireless.yes, Qt::LeftButton);
+        }
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (qobject_cast<TForm_Waiting*>(widget)) {
+                widget->show();
+            }
+        }
+        if (way == QLatin1String("wps")) {
+            QTest::mouseClick(page6().wps, Qt::LeftButton);
+        } else if (way == QLatin1String("ok")) {
+            QTest::mouseClick(page6().ok, Qt::LeftButton);
+        } else {
+            QVERIFY(test::ModalAnswers()
+                        .then(form->messageDialog(),
+                              [&] {
+                                  QTest::mouseClick(form->messageDialog().findChild<QPushButton*>(
+                                                        QStringLiteral("Button_Message_Dialog_OK")),
+                                                    Qt::LeftButton);
+                              })
+                        .run([&] { wizard().close(); }));
+            QVERIFY(!wizard().isVisible());
+        }
+        QVERIFY(!isWaiting());
+        sender.sent.clear();
+        for (int tick = 0; tick < 10; ++tick) {
+            wizard().Timer_WizardTimer();
+        }
+        QVERIFY(sentWith(kSurvey).empty());
     }
 
     void okWithoutANetworkAsksForOne() {
