@@ -463,7 +463,8 @@ private slots:
                               QStringLiteral("\r\n\r\n"));
         QCOMPARE(link, QStringLiteral("http://020000abcdef.ddns.vistrel.example"));
         QVERIFY(!wizard().isVisible());
-        QVERIFY(wizard().state().SetupCompleted);
+        // Closed by its title bar, the finish window ends the set-up without the live picture.
+        QVERIFY(!wizard().state().SetupCompleted);
         QCOMPARE(form->loginDialog().PasswordText(), QStringLiteral("2580"));
     }
 
