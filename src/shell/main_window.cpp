@@ -316,7 +316,9 @@ void TMainForm::Image_SetClick() {
 
 void TMainForm::GetDhcp_TimerTimer() {
     runDhcpWait();
-    if (search_.runPendingSearch()) {
+    // The search after a hand-over to the preview may come while a new camera's DHCP wait
+    // runs, which needs the timer until it ends.
+    if (search_.runPendingSearch() && !dhcpWait_.active()) {
         GetDhcp_Timer_.stop();
     }
     if (search_.TimerTicks == 0) {

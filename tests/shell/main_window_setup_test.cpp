@@ -331,6 +331,29 @@ private slots:
         QVERIFY(page.seconds->isHidden());
     }
 
+    // The search that follows a hand-over to the live picture empties the list a few seconds
+    // later; a DHCP wait started meanwhile still needs the timer until it ends.
+    void delayedSearchLeavesARunningDhcpWaitItsTimer() {
+        selectNewCamera();
+        form->searchCycle().requestDelayedSearch();
+        for (int tick = 0; tick < 4; ++tick) {
+            form->GetDhcp_TimerTimer();
+        }
+        doubleClickCard();
+        sender.sent.clear();
+        form->GetDhcp_TimerTimer();
+        form->GetDhcp_TimerTimer(); // the search
+        QCOMPARE(sentCount(kDiscovery), 1);
+        QCOMPARE(form->cameraList().rowCount(), 0);
+        QVERIFY(form->GetDhcp_Timer().isActive());
+        form->GetDhcp_TimerTimer();
+        form->GetDhcp_TimerTimer();
+        QCOMPARE(sentCount(kDhcpStatus), 4);
+        QTRY_VERIFY(form->messageBox().isVisible()); // no address: page 9's message
+        QCOMPARE(wizard().shownPage(), 9);
+        QVERIFY(!form->GetDhcp_Timer().isActive());
+    }
+
     void cameraWithAnotherPasswordAsksForTheLoginWithoutModality() {
         selectNewCamera("not the factory one");
         doubleClickCard();
