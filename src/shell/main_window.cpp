@@ -156,7 +156,14 @@ void TMainForm::createSecondaryWindows() {
     language_.setCameraListRepaint([this] { ListBox_IPCAM_->redraw(); });
 }
 
-TMainForm::~TMainForm() = default;
+// The preview's stop serves events while its worker ends: the timers and the endpoint's
+// deliveries stop first, while every window and object they touch still exists.
+TMainForm::~TMainForm() {
+    GetDhcp_Timer_.stop();
+    TForm_Wizard_->Timer_Wizard().stop();
+    IdUDPServer_.setReceiveHandler({});
+    TForm_Preview_->Stop_View();
+}
 
 std::vector<QWidget*> TMainForm::allWindows() {
     return {this,

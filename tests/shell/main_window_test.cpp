@@ -1,6 +1,7 @@
 // The main window on the offscreen platform, with its requests recorded instead of sent.
 
 #include "camhttp/windows/form_login.h"
+#include "camhttp/windows/form_preview.h"
 #include "localization/windows/localization.h"
 #include "shell/main_window.h"
 #include "shell/message_windows/message_box_wchar.h"
@@ -9,12 +10,37 @@
 #include "support/recording_sender.h"
 
 #include <QTest>
+#include <atomic>
+#include <chrono>
 #include <memory>
+#include <thread>
 #include <vector>
 
 namespace vistrel {
 
 using test::RecordingSender;
+
+namespace {
+
+// A stream whose connection takes a while to close once the worker is told to stop, as a
+// camera's can: the preview's stop then serves events for that long.
+class SlowToCloseStream final : public PictureSource {
+public:
+    StreamOpening open(const StreamTarget&) override { return StreamOpening::Opened; }
+    FrameStatus readFrame(std::vector<std::uint8_t>&) override {
+        while (!interrupted_.load()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        return FrameStatus::Interrupted;
+    }
+    void interrupt() override { interrupted_.store(true); }
+
+private:
+    std::atomic<bool> interrupted_{false};
+};
+
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -232,6 +258,22 @@ private slots:
         QCOMPARE(shape.boundingRect(), QRect(0, 0, 519, 490));
         QVERIFY(!shape.contains(QPoint(0, 0)));
         QVERIFY(shape.contains(QPoint(500, 24))); // the close button stays inside
+    }
+
+    // Closing the program with the live picture open: the preview's stop serves events, and no
+    // timer tick may then meet a main window that is half taken apart.
+    void shutdownWithThePreviewOpenStopsTheTimersFirst() {
+        TForm_Preview& preview = form->previewWindow();
+        preview.setPictureSourceFactory([] { return std::make_unique<SlowToCloseStream>(); });
+        preview.Open_Preview(*form);
+        QVERIFY(preview.viewing());
+        form->searchCycle().TimerTicks = 0; // the next tick applies the language
+        form->GetDhcp_Timer().start(0);
+        int ticksDuringShutdown = 0;
+        QObject watcher;
+        connect(&form->GetDhcp_Timer(), &QTimer::timeout, &watcher, [&] { ++ticksDuringShutdown; });
+        form.reset();
+        QCOMPARE(ticksDuringShutdown, 0);
     }
 
     void secondaryWindowsExistHidden() {
