@@ -9,6 +9,7 @@
 #include "support/modal_answers.h"
 #include "support/recording_sender.h"
 
+#include <QLabel>
 #include <QTest>
 #include <atomic>
 #include <chrono>
@@ -274,6 +275,20 @@ private slots:
         connect(&form->GetDhcp_Timer(), &QTimer::timeout, &watcher, [&] { ++ticksDuringShutdown; });
         form.reset();
         QCOMPARE(ticksDuringShutdown, 0);
+    }
+
+    // Camera names, models and network names come from anyone on the LAN: no label of any
+    // window reads markup in its text. Pictures (the layout names them Image...) show none.
+    void everyTextLabelShowsPlainText() {
+        for (QWidget* window : form->allWindows()) {
+            for (const QLabel* label : window->findChildren<QLabel*>()) {
+                if (label->objectName().contains(QLatin1String("Image"))) {
+                    continue;
+                }
+                QVERIFY2(label->textFormat() == Qt::PlainText,
+                         qPrintable(window->objectName() + QLatin1Char('/') + label->objectName()));
+            }
+        }
     }
 
     void secondaryWindowsExistHidden() {

@@ -279,6 +279,17 @@ private slots:
         QCOMPARE(int(records[0][7]), 0x23);
     }
 
+    // Markup in a network's name, from whoever answers on the LAN, is shown as it stands.
+    void networkNamesShowAsPlainText() {
+        selectCamera(false);
+        wizard().ShowPage(4);
+        QTest::mouseClick(wizard().pages().wireless.yes, Qt::LeftButton);
+        form->decodeDatagram(surveyAnswer({{"<b>Home</b>", 6, 6, 82}}));
+        clickRow(0);
+        QCOMPARE(page6().ssidText->text(), QStringLiteral("<b>Home</b>"));
+        QCOMPARE(page6().ssidText->textFormat(), Qt::PlainText);
+    }
+
     // Every way out of the survey takes the waiting window down and ends the survey requests.
     void leavingTheSurveyEndsItsWaitingWindowAndRequests_data() {
         QTest::addColumn<QString>("way");
