@@ -108,15 +108,13 @@ void TForm_Wizard::ShowPage(int n) {
     for (QWidget* sheet : tabSheets_) {
         sheet->hide();
     }
-    const auto cameraName = [this] {
-        return cameraName_ ? fromCameraText(cameraName_()) : QString();
-    };
+    const std::string cameraName = cameraName_ ? cameraName_() : std::string();
     if (n == 5) {
-        pages_.name.account.name->setText(cameraName());
+        showCameraText(*pages_.name.account.name, cameraName);
         pages_.name.account.password->clear();
         pages_.name.account.confirm->clear();
     } else if (n == 12) {
-        pages_.oldNetwork.account.name->setText(cameraName());
+        showCameraText(*pages_.oldNetwork.account.name, cameraName);
     }
     QWidget* sheet = page(n);
     if (sheet == nullptr) {

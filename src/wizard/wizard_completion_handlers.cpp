@@ -16,7 +16,7 @@ namespace vistrel {
 namespace {
 
 WizardNameTexts nameTextsOf(const AccountRows& account) {
-    return {toCameraText(account.name->text()), toCameraText(account.password->text()),
+    return {cameraTextOf(*account.name), toCameraText(account.password->text()),
             toCameraText(account.confirm->text())};
 }
 

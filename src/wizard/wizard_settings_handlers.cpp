@@ -22,7 +22,7 @@ WizardAddressTexts addressTextsOf(const AddressEdits& edits) {
 }
 
 WizardNameTexts nameTextsOf(const AccountRows& account) {
-    return {toCameraText(account.name->text()), toCameraText(account.password->text()),
+    return {cameraTextOf(*account.name), toCameraText(account.password->text()),
             toCameraText(account.confirm->text())};
 }
 

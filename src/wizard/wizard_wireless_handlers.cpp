@@ -26,18 +26,27 @@ constexpr int kWpsSeconds = 120;
 const QString kErrorTitle = QStringLiteral("error");
 const QString kAdminTitle = QStringLiteral("Admin");
 
+// Each row keeps its SSID as the camera reported it, beside the caption shown: an SSID need not
+// be text in the system's code page, and it goes back to the camera byte for byte.
+constexpr int kSsidBytesRole = Qt::UserRole;
+
+std::string ssidOf(const QTreeWidgetItem& row) {
+    return row.data(kColumnSsid, kSsidBytesRole).toByteArray().toStdString();
+}
+
 std::vector<std::string> listedSsids(const QTreeWidget& list) {
     std::vector<std::string> ssids;
     for (int i = 0; i < list.topLevelItemCount(); ++i) {
-        ssids.push_back(toCameraText(list.topLevelItem(i)->text(kColumnSsid)));
+        ssids.push_back(ssidOf(*list.topLevelItem(i)));
     }
     return ssids;
 }
 
-// Captions are unique, so the SSID shown names its row even when the user clicked beside it.
-QTreeWidgetItem* rowOfSsid(const QTreeWidget& list, const QString& ssid) {
+// SSIDs are unique in the list, so the SSID shown names its row even when the user clicked
+// beside it.
+QTreeWidgetItem* rowOfSsid(const QTreeWidget& list, const std::string& ssid) {
     for (int i = 0; i < list.topLevelItemCount(); ++i) {
-        if (list.topLevelItem(i)->text(kColumnSsid) == ssid) {
+        if (ssidOf(*list.topLevelItem(i)) == ssid) {
             return list.topLevelItem(i);
         }
     }
@@ -46,8 +55,8 @@ QTreeWidgetItem* rowOfSsid(const QTreeWidget& list, const QString& ssid) {
 
 WirelessChoice choiceOf(const WConfigPage& page) {
     WirelessChoice choice{
-        toCameraText(page.ssidText->text()), toCameraText(page.password->text()), std::nullopt, {}};
-    if (const QTreeWidgetItem* row = rowOfSsid(*page.survey, page.ssidText->text())) {
+        cameraTextOf(*page.ssidText), toCameraText(page.password->text()), std::nullopt, {}};
+    if (const QTreeWidgetItem* row = rowOfSsid(*page.survey, choice.ssid)) {
         choice.encryption = toCameraText(row->text(kColumnEncryption));
         choice.channel = toCameraText(row->text(kColumnChannel));
     }
@@ -121,8 +130,11 @@ void TForm_Wizard::onSiteSurveyReply(const std::vector<SiteSurveyEntry>& entries
     QTreeWidget& list = *pages_.wconfig.survey;
     for (const SurveyRow& row :
          surveyRowsToAdd(listedSsids(list), entries, extendedSecurityModes)) {
-        new QTreeWidgetItem(&list, {fromCameraText(row.ssid), fromCameraText(row.signal),
-                                    fromCameraText(row.encryption), fromCameraText(row.channel)});
+        auto* item = new QTreeWidgetItem(
+            &list, {fromCameraText(row.ssid), fromCameraText(row.signal),
+                    fromCameraText(row.encryption), fromCameraText(row.channel)});
+        item->setData(kColumnSsid, kSsidBytesRole,
+                      QByteArray(row.ssid.data(), static_cast<qsizetype>(row.ssid.size())));
     }
     state_.SurveyReceived = true;
     if (setupHost_) {
@@ -137,7 +149,7 @@ void TForm_Wizard::ListView_P6Click() {
     if (selected.isEmpty()) {
         return;
     }
-    page.ssidText->setText(selected.front()->text(kColumnSsid));
+    showCameraText(*page.ssidText, ssidOf(*selected.front()));
     page.password->setEnabled(selected.front()->text(kColumnEncryption) !=
                               QLatin1String(kSecurityDisabled));
 }

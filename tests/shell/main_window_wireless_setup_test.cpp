@@ -6,6 +6,7 @@
 #include "camhttp/windows/form_login.h"
 #include "localization/windows/localization.h"
 #include "protocol/password_digest.h"
+#include "protocol/settings_records.h"
 #include "shell/main_window.h"
 #include "shell/message_windows/form_finish.h"
 #include "shell/message_windows/form_waiting.h"
@@ -126,6 +127,11 @@ private:
             }
         }
         return false;
+    }
+
+    // The bytes of a request's zero-terminated text at this offset.
+    static QByteArray textAt(const std::vector<std::uint8_t>& datagram, std::size_t offset) {
+        return QByteArray(reinterpret_cast<const char*>(&datagram.at(offset)));
     }
 
     // Page 4's Yes and the camera's answer.
@@ -288,6 +294,21 @@ private slots:
         clickRow(0);
         QCOMPARE(page6().ssidText->text(), QStringLiteral("<b>Home</b>"));
         QCOMPARE(page6().ssidText->textFormat(), Qt::PlainText);
+    }
+
+    // A name the camera reported goes back to it byte for byte, also when it is not valid
+    // UTF-8; two such names that differ stay two rows.
+    void aNetworkNameThatIsNotUtf8IsSentAsTheCameraReportedIt() {
+        selectCamera(false);
+        wizard().ShowPage(4);
+        QTest::mouseClick(wizard().pages().wireless.yes, Qt::LeftButton);
+        form->decodeDatagram(surveyAnswer({{"Caf\xe9", 6, 0, 82}, {"Caf\xe8", 6, 0, 80}}));
+        QCOMPARE(page6().survey->topLevelItemCount(), 2);
+        clickRow(1);
+        QTest::mouseClick(page6().ok, Qt::LeftButton);
+        const auto records = sentWith(kWirelessWrite);
+        QCOMPARE(records.size(), std::size_t{1});
+        QCOMPARE(textAt(records[0], 10), QByteArray("Caf\xe8"));
     }
 
     // Every way out of the survey takes the waiting window down and ends the survey requests.
@@ -477,6 +498,25 @@ private slots:
         // Closed by its title bar, the finish window ends the set-up without the live picture.
         QVERIFY(!wizard().state().SetupCompleted);
         QCOMPARE(form->loginDialog().PasswordText(), QStringLiteral("2580"));
+    }
+
+    // The camera's name as it reported it, not valid UTF-8, goes back unchanged when the user
+    // keeps it.
+    void page5KeepsTheReportedNameByteForByte() {
+        selectCamera(true);
+        form->configuration().camera.cameraName = "Caf\xe9";
+        wizard().ShowPage(5);
+        wizard().show();
+        AccountRows& account = wizard().pages().name.account;
+        account.password->setText(QStringLiteral("n3w-secret"));
+        account.confirm->setText(QStringLiteral("n3w-secret"));
+        QVERIFY(
+            test::ModalAnswers().then(*finishWindow(), [&] { finishWindow()->close(); }).run([&] {
+                QTest::mouseClick(wizard().pages().name.ok, Qt::LeftButton);
+            }));
+        const auto writes = sentWith(kFixedSettingsWrite);
+        QCOMPARE(writes.size(), std::size_t{1});
+        QCOMPARE(textAt(writes[0], kLongRecordLayout.name), QByteArray("Caf\xe9"));
     }
 
     // Settings that cannot go out are said, and page 5 stays: no set-up mark, no finish window.
