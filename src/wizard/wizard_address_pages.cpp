@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <array>
 
 namespace vistrel {
@@ -91,8 +92,11 @@ std::array<RadioPair*, 3> radioPairsOf(WizardPages& p) {
 
 } // namespace
 
+// Set without signals: the choice that checks them has already run.
 void WizardAddressPages::checkAddressRadios(AddressMode mode) {
     for (RadioPair* pair : radioPairsOf(pages_)) {
+        const QSignalBlocker dhcp(pair->dhcp);
+        const QSignalBlocker staticIp(pair->staticIp);
         (mode == AddressMode::Dhcp ? pair->dhcp : pair->staticIp)->setChecked(true);
     }
 }

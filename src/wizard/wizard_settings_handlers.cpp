@@ -35,11 +35,19 @@ void TForm_Wizard::connectSettingsPages() {
             new AddressEditValidator(edit);
         }
     }
+    // A radio chooses when it becomes checked, whether by the mouse, the keyboard or an
+    // assistive tool's toggle action; the pairs that follow the choice are set without signals.
+    const auto whenChecked = [this](QRadioButton* radio, void (TForm_Wizard::*handler)()) {
+        connect(radio, &QRadioButton::toggled, this, [this, handler](bool checked) {
+            if (checked) {
+                (this->*handler)();
+            }
+        });
+    };
     for (const RadioPair* pair :
          {&pages_.network.radios, &pages_.manualConfig.radios, &pages_.oldNetwork.radios}) {
-        connect(pair->dhcp, &QRadioButton::clicked, this, &TForm_Wizard::RadioButton_T2_DHCPClick);
-        connect(pair->staticIp, &QRadioButton::clicked, this,
-                &TForm_Wizard::RadioButton_T2_IPClick);
+        whenChecked(pair->dhcp, &TForm_Wizard::RadioButton_T2_DHCPClick);
+        whenChecked(pair->staticIp, &TForm_Wizard::RadioButton_T2_IPClick);
     }
     const OldNetworkPage& oldNetwork = pages_.oldNetwork;
     for (TTntButton* cancel : {pages_.network.cancel, oldNetwork.cancel, oldNetwork.cancel2}) {

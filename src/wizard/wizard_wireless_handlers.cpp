@@ -69,7 +69,9 @@ void TForm_Wizard::connectWirelessPages() {
     const WConfigPage& p6 = pages_.wconfig;
     connect(pages_.wireless.yes, &QPushButton::clicked, this, &TForm_Wizard::Button_T4_YesClick);
     connect(p6.refresh, &QPushButton::clicked, this, &TForm_Wizard::Button_T6_RefreshClick);
+    // A click chooses a row, and so does the keyboard, which moves the selection.
     connect(p6.survey, &QTreeWidget::itemClicked, this, &TForm_Wizard::ListView_P6Click);
+    connect(p6.survey, &QTreeWidget::itemSelectionChanged, this, &TForm_Wizard::ListView_P6Click);
     connect(p6.ok, &QPushButton::clicked, this, &TForm_Wizard::Button_T6_OKClick);
     connect(p6.wps, &QToolButton::clicked, this, &TForm_Wizard::SpeedButton_T6Click);
     const WpsSetupPage& p11 = pages_.wpsSetup;

@@ -311,6 +311,19 @@ private slots:
         QCOMPARE(textAt(records[0], 10), QByteArray("Caf\xe8"));
     }
 
+    // The keyboard chooses a network as a click does.
+    void arrowKeysChooseANetwork() {
+        selectCamera(false);
+        listNetworks();
+        QTreeWidget* list = page6().survey;
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(page6().ssidText->text(), list->currentItem()->text(0));
+        QCOMPARE(page6().password->isEnabled(),
+                 list->currentItem()->text(2) != QLatin1String("Disabled"));
+    }
+
     // Every way out of the survey takes the waiting window down and ends the survey requests.
     void leavingTheSurveyEndsItsWaitingWindowAndRequests_data() {
         QTest::addColumn<QString>("way");

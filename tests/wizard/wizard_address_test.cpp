@@ -6,6 +6,7 @@
 #include "wizard/wizard_host.h"
 #include "wizard_fixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -99,6 +100,40 @@ private slots:
             QCOMPARE(panel.RadioButton_Manual_IP.checked, !dhcp);
             QCOMPARE(panel.MEMO_SETTING_IP1_EDIT.enabled, !dhcp);
             QCOMPARE(host.config.addressChoice.wizardChoosesDhcp(), dhcp);
+        }
+    }
+
+    // A screen reader's toggle action and the keyboard choose as a click does: the other pairs,
+    // the panel and the address edits all follow.
+    void everyWayOfCheckingARadioChooses_data() {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("mouse") << QStringLiteral("mouse");
+        QTest::newRow("space key") << QStringLiteral("space");
+        QTest::newRow("accessibility toggle") << QStringLiteral("toggle");
+    }
+
+    void everyWayOfCheckingARadioChooses() {
+        QFETCH(QString, way);
+        wizard->ShowPage(9);
+        for (const bool dhcp : {true, false}) {
+            QRadioButton* chosen = radio(9, dhcp);
+            if (way == QLatin1String("mouse")) {
+                QTest::mouseClick(chosen, Qt::LeftButton, {}, QPoint(4, 8));
+            } else if (way == QLatin1String("space")) {
+                chosen->setFocus();
+                QTest::keyClick(chosen, Qt::Key_Space);
+            } else {
+                QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(chosen);
+                QVERIFY(accessible && accessible->actionInterface());
+                QVERIFY(accessible->actionInterface()->actionNames().contains(
+                    QAccessibleActionInterface::toggleAction()));
+                accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            }
+            QVERIFY(chosen->isChecked());
+            QCOMPARE(radio(2, dhcp)->isChecked(), true);
+            QCOMPARE(host.config.panel.RadioButton_DHCP.checked, dhcp);
+            QCOMPARE(control(QStringLiteral("Edit_T9_IP"))->isEnabled(), !dhcp);
+            QCOMPARE(control(QStringLiteral("Edit_T12_IP"))->isEnabled(), !dhcp);
         }
     }
 
