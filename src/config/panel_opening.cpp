@@ -22,7 +22,8 @@ void applyLengthLimits(SettingsPanel& panel, LengthLimits limits) {
     panel.STATIC_SETTING_CONFIRMPASSWORD_EDIT.maxLength = limits.password;
 }
 
-ConfigureResult Image_ConfigClick(CameraConfiguration& config, const CameraListRow* selectedRow) {
+ConfigureResult prepareConfigureLogin(CameraConfiguration& config,
+                                      const CameraListRow* selectedRow) {
     if (!selectedRow) {
         return {Warning::key(warning_keys::kSelectACamera), {}};
     }

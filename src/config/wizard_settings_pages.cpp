@@ -25,13 +25,13 @@ WizardPageOk confirmAfter(CheckResult check, CameraConfiguration& config,
 
 } // namespace
 
-WizardPageOk Button_T2_OKClick(CameraConfiguration& config, const WizardAddressTexts& addresses,
-                               std::string_view loginPassword, bool rowSelected) {
+WizardPageOk confirmNetworkPage(CameraConfiguration& config, const WizardAddressTexts& addresses,
+                                std::string_view loginPassword, bool rowSelected) {
     putAddresses(config, addresses);
     return confirmAfter(Check_Lan_Settings(config), config, loginPassword, rowSelected);
 }
 
-WizardPageOk TntButton_T12_OKClick(CameraConfiguration& config, const WizardAddressTexts& addresses,
+WizardPageOk confirmOldNetworkPage(CameraConfiguration& config, const WizardAddressTexts& addresses,
                                    const WizardNameTexts& name, std::string_view loginPassword,
                                    bool rowSelected) {
     putAddresses(config, addresses);

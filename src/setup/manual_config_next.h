@@ -1,6 +1,6 @@
 #pragma once
-// Page 9's Next (Button_T9_NextClick) without the window: the fixed address typed after a
-// failed DHCP wait goes to the camera through the settings panel, and the cloud test starts.
+// Page 9's Next without the window: the fixed address typed after a failed DHCP wait goes to
+// the camera through the settings panel, and the cloud test starts.
 
 #include "config/camera_configuration.h"
 #include "config/settings_confirmation.h"
@@ -19,7 +19,7 @@ struct ManualTestStart {
     std::optional<Warning> warning;
     // Otherwise the confirm's datagram to send, then the timer counts.
     ConfirmResult confirm;
-    Countdown countdown{9, 30}; // Label_T9_Sec shows it
+    Countdown countdown{WizardPage::ManualConfig, 30}; // Label_T9_Sec shows it
 
     bool started() const { return !warning; }
 };
@@ -30,7 +30,7 @@ struct ManualTestStart {
 // Page 9 follows a DHCP wait that found the factory password, so the long record proves that
 // password; a camera that reported its digest text also gets it in the record's password
 // field. Either way the caller then restarts the search.
-ManualTestStart Button_T9_NextClick(CameraConfiguration& config, WizardState& state,
-                                    const WizardAddressTexts& typed, bool rowSelected);
+ManualTestStart startFixedAddressTest(CameraConfiguration& config, WizardState& state,
+                                      const WizardAddressTexts& typed, bool rowSelected);
 
 } // namespace vistrel

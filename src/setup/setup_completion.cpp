@@ -54,9 +54,9 @@ std::vector<std::uint8_t> longSetupMark(CameraConfiguration& config) {
 
 } // namespace
 
-SetupCompletion Button_T5_OKClick(CameraConfiguration& config, const WizardNameTexts& texts,
-                                  bool digestVerified, std::string_view loginPassword,
-                                  bool rowSelected) {
+SetupCompletion completeSetup(CameraConfiguration& config, const WizardNameTexts& texts,
+                              bool digestVerified, std::string_view loginPassword,
+                              bool rowSelected) {
     LoadPanelFromCamera(config);
     putPageIntoPanel(config, texts);
     if (CheckResult check = Check_Security_Settings(config); !check.passed()) {

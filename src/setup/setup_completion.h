@@ -35,15 +35,15 @@ struct SetupCompletion {
     bool staysOnPage() const { return warning.has_value(); }
 };
 
-// Button_T5_OKClick: opens the panel for the camera, puts the page's name and passwords and the
+// Page 5's OK: opens the panel for the camera, puts the page's name and passwords and the
 // camera's addresses into it and checks them. A camera that reported the factory password's
 // digest text (digestVerified) gets the long set-up mark, and the password field of its settings
 // carries the new password (the factory one when none was typed); any other camera gets the
 // short mark. The settings prove the factory password when the camera reported it, plainly or
 // as its digest, and loginPassword otherwise.
-SetupCompletion Button_T5_OKClick(CameraConfiguration& config, const WizardNameTexts& texts,
-                                  bool digestVerified, std::string_view loginPassword,
-                                  bool rowSelected);
+SetupCompletion completeSetup(CameraConfiguration& config, const WizardNameTexts& texts,
+                              bool digestVerified, std::string_view loginPassword,
+                              bool rowSelected);
 
 // "http://", the twelve hexadecimal digits of the MAC text as they stand, ".", our dynamic-DNS
 // domain.

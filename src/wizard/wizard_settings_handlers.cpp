@@ -66,9 +66,9 @@ void TForm_Wizard::Button_T2_OKClick() {
     if (!host_) {
         return;
     }
-    finishSettingsPage(
-        ::vistrel::Button_T2_OKClick(host_->configuration(), addressTextsOf(pages_.network.edits),
-                                     host_->loginPassword(), host_->cameraRowSelected()));
+    finishSettingsPage(confirmNetworkPage(host_->configuration(),
+                                          addressTextsOf(pages_.network.edits),
+                                          host_->loginPassword(), host_->cameraRowSelected()));
 }
 
 void TForm_Wizard::TntButton_T12_OKClick() {
@@ -76,9 +76,9 @@ void TForm_Wizard::TntButton_T12_OKClick() {
         return;
     }
     const OldNetworkPage& page = pages_.oldNetwork;
-    finishSettingsPage(::vistrel::TntButton_T12_OKClick(
-        host_->configuration(), addressTextsOf(page.edits), nameTextsOf(page.account),
-        host_->loginPassword(), host_->cameraRowSelected()));
+    finishSettingsPage(confirmOldNetworkPage(host_->configuration(), addressTextsOf(page.edits),
+                                             nameTextsOf(page.account), host_->loginPassword(),
+                                             host_->cameraRowSelected()));
 }
 
 // Whatever the confirm did, the camera may have moved: search again and close without asking.

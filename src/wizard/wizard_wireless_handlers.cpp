@@ -113,7 +113,7 @@ void TForm_Wizard::Button_T4_YesClick() {
     Timer_Wizard_.start(); // repeats the request until an answer is listed
     pages_.wconfig.survey->clear();
     clearWirelessChoice();
-    ShowPage(6);
+    ShowPage(WizardPage::WConfig);
     setupHost_->showWaitingWindow(true);
 }
 
@@ -186,7 +186,7 @@ void TForm_Wizard::prepareTestPage() {
         result->hide();
     }
     state_.LinkConfirmed = false;
-    ShowPage(7);
+    ShowPage(WizardPage::Test);
 }
 
 void TForm_Wizard::SpeedButton_T6Click() {
@@ -199,7 +199,7 @@ void TForm_Wizard::SpeedButton_T6Click() {
     }
     page.start->setText(text("TntButton_T11_Start"));
     state_.WpsSeconds = kWpsSeconds;
-    ShowPage(11);
+    ShowPage(WizardPage::WpsSetup);
 }
 
 void TForm_Wizard::Button_T11_StartClick() {
@@ -239,7 +239,7 @@ void TForm_Wizard::Button_T11_CancelClick() {
         setupHost_->ShowMessageBox(text(language_keys::kWpsCancelled), kAdminTitle);
     }
     clearWirelessChoice();
-    ShowPage(6);
+    ShowPage(WizardPage::WConfig);
 }
 
 } // namespace vistrel

@@ -35,7 +35,7 @@ struct ManualConfigNext : ::testing::Test {
 
 TEST_F(ManualConfigNext, RefusedAddressSendsNothingAndStartsNoTest) {
     openCamera(true);
-    const ManualTestStart start = Button_T9_NextClick(
+    const ManualTestStart start = startFixedAddressTest(
         config, state, {"10.0.0.7", "255.0.0.0", "10.0.0.1", ""}, /*rowSelected=*/true);
     EXPECT_FALSE(start.started());
     ASSERT_TRUE(start.warning);
@@ -53,8 +53,8 @@ TEST_F(ManualConfigNext, AcceptedAddressGoesOutProvingTheFactoryPasswordAndTheTe
         SCOPED_TRACE(digestVerified);
         openCamera(digestVerified);
         const ManualTestStart start =
-            Button_T9_NextClick(config, state, {"10.0.0.7", "255.0.0.0", "10.0.0.1", "10.0.0.2"},
-                                /*rowSelected=*/true);
+            startFixedAddressTest(config, state, {"10.0.0.7", "255.0.0.0", "10.0.0.1", "10.0.0.2"},
+                                  /*rowSelected=*/true);
         ASSERT_TRUE(start.started());
         ASSERT_EQ(start.confirm.status, ConfirmStatus::Ready);
         ASSERT_EQ(start.confirm.datagram.size(), kLongRecordLayout.size);
@@ -62,7 +62,7 @@ TEST_F(ManualConfigNext, AcceptedAddressGoesOutProvingTheFactoryPasswordAndTheTe
                   passwordDigestText(test::kSelectedMac, "2580"));
         EXPECT_EQ(start.confirm.datagram[kLongRecordLayout.ip + 3], 7);
         EXPECT_EQ(recordPassword(), digestVerified ? "2580" : "");
-        EXPECT_EQ(start.countdown, (Countdown{9, 30}));
+        EXPECT_EQ(start.countdown, (Countdown{WizardPage::ManualConfig, 30}));
         EXPECT_EQ(state.ManualSeconds, 30);
         EXPECT_FALSE(state.ManualConfirmed);
         EXPECT_EQ(config.camera.ipText, "10.0.0.7");
@@ -79,14 +79,14 @@ TEST_F(ManualConfigNext, AcceptedAddressGoesOutProvingTheFactoryPasswordAndTheTe
 TEST_F(ManualConfigNext, TheFixedAddressSentStaysInTheSetUpsLaterWrites) {
     openCamera(false);
     const ManualTestStart start =
-        Button_T9_NextClick(config, state, {"10.0.0.7", "255.0.0.0", "10.0.0.1", "10.0.0.2"},
-                            /*rowSelected=*/true);
+        startFixedAddressTest(config, state, {"10.0.0.7", "255.0.0.0", "10.0.0.1", "10.0.0.2"},
+                              /*rowSelected=*/true);
     ASSERT_EQ(start.confirm.status, ConfirmStatus::Ready);
     ASSERT_EQ(start.confirm.datagram[kLongRecordLayout.dhcpFlag], 0);
     EXPECT_EQ(config.camera.dhcpFlag, 0);
 
     const SetupCompletion completion =
-        Button_T5_OKClick(config, {"Porch", "n3w-secret", "n3w-secret"}, false, "2580", true);
+        completeSetup(config, {"Porch", "n3w-secret", "n3w-secret"}, false, "2580", true);
     ASSERT_EQ(completion.confirm.status, ConfirmStatus::Ready);
     const auto& datagram = completion.confirm.datagram;
     EXPECT_EQ(datagram[kLongRecordLayout.dhcpFlag], 0);
@@ -101,12 +101,12 @@ TEST_F(ManualConfigNext, DhcpChosenOnPageNineStaysDhcp) {
     config.camera.dhcpFlag = 0;
     config.addressChoice.RadioButton_T2_DHCPClick();
     const ManualTestStart start =
-        Button_T9_NextClick(config, state, {"10.0.0.7", "255.0.0.0", "10.0.0.1", "10.0.0.2"},
-                            /*rowSelected=*/true);
+        startFixedAddressTest(config, state, {"10.0.0.7", "255.0.0.0", "10.0.0.1", "10.0.0.2"},
+                              /*rowSelected=*/true);
     ASSERT_EQ(start.confirm.status, ConfirmStatus::Ready);
     EXPECT_EQ(config.camera.dhcpFlag, 1);
     const SetupCompletion completion =
-        Button_T5_OKClick(config, {"Porch", "", ""}, false, "2580", true);
+        completeSetup(config, {"Porch", "", ""}, false, "2580", true);
     ASSERT_EQ(completion.confirm.status, ConfirmStatus::Ready);
     EXPECT_EQ(completion.confirm.datagram[kLongRecordLayout.dhcpFlag], 1);
 }

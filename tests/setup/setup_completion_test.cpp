@@ -33,7 +33,7 @@ protected:
 
     SetupCompletion complete(const WizardNameTexts& texts, bool digestVerified,
                              std::string_view loginPassword = "typed") {
-        return Button_T5_OKClick(config, texts, digestVerified, loginPassword, true);
+        return completeSetup(config, texts, digestVerified, loginPassword, true);
     }
 
     static std::string digestOf(std::string_view password) {

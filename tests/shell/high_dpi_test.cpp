@@ -160,7 +160,7 @@ private slots:
     void theWpsButtonShowsTheDoubledPicture() {
         auto* button = form->wizard().findChild<QToolButton*>(QStringLiteral("SpeedButton_T6"));
         QVERIFY(button);
-        form->wizard().ShowPage(6);
+        form->wizard().ShowPage(WizardPage::WConfig);
         form->wizard().show();
         QVERIFY(QTest::qWaitForWindowExposed(&form->wizard()));
         const QImage shot = shotOf(*button);

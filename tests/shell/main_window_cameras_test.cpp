@@ -129,7 +129,7 @@ private slots:
                 .run([&] { QTest::mouseDClick(cards.viewport(), Qt::LeftButton, {}, garage); }));
         TForm_Wizard& wizard = form.wizard();
         QVERIFY(wizard.isVisible());
-        QCOMPARE(wizard.shownPage(), 2);
+        QCOMPARE(wizard.shownPage(), WizardPage::Network);
 
         const NetworkPage& page = wizard.pages().network;
         QTest::mouseClick(page.radios.staticIp, Qt::LeftButton);

@@ -220,19 +220,19 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("stateFive");
-        QTest::addColumn<int>("page");         // 0: the wizard stays hidden
+        QTest::addColumn<WizardPage>("page");  // None: the wizard stays hidden
         QTest::addColumn<QStringList>("keys"); // of the message shown, joined by blank lines
         QTest::newRow("right password, set-up camera")
-            << QStringLiteral("secret") << QStringLiteral("Button_Login_OK") << false << 2
-            << QStringList{};
+            << QStringLiteral("secret") << QStringLiteral("Button_Login_OK") << false
+            << WizardPage::Network << QStringList{};
         QTest::newRow("right password, state 5")
-            << QStringLiteral("secret") << QStringLiteral("Button_Login_OK") << true << 12
-            << QStringList{};
+            << QStringLiteral("secret") << QStringLiteral("Button_Login_OK") << true
+            << WizardPage::OldNetwork << QStringList{};
         QTest::newRow("wrong password")
-            << QStringLiteral("Secret") << QStringLiteral("Button_Login_OK") << false << 0
-            << QStringList{QStringLiteral("Input_Password_Err")};
+            << QStringLiteral("Secret") << QStringLiteral("Button_Login_OK") << false
+            << WizardPage::None << QStringList{QStringLiteral("Input_Password_Err")};
         QTest::newRow("cancel") << QStringLiteral("secret") << QStringLiteral("Button_Login_Cancel")
-                                << false << 0
+                                << false << WizardPage::None
                                 << QStringList{QStringLiteral("Cancel_Login1"),
                                                QStringLiteral("Cancel_Login2")};
     }
@@ -241,7 +241,7 @@ private slots:
         QFETCH(QString, password);
         QFETCH(QString, button);
         QFETCH(bool, stateFive);
-        QFETCH(int, page);
+        QFETCH(WizardPage, page);
         QFETCH(QStringList, keys);
         selectCameraWithSettings(stateFive);
         const QByteArray buttonName = button.toLatin1();
@@ -259,10 +259,10 @@ private slots:
         }
         QCOMPARE(shown, expected.join(QStringLiteral("\r\n\r\n")));
         TForm_Wizard& wizard = form->wizard();
-        QCOMPARE(wizard.isVisible(), page != 0);
+        QCOMPARE(wizard.isVisible(), page != WizardPage::None);
         QVERIFY(!form->loginDialog().isVisible());
         QVERIFY(form->isEnabled());
-        if (page == 0) {
+        if (page == WizardPage::None) {
             return;
         }
         QCOMPARE(wizard.shownPage(), page);
@@ -270,7 +270,7 @@ private slots:
         QCOMPARE(pages.oldNetwork.tabs->currentWidget(), pages.oldNetwork.lanTab);
         QCOMPARE(pages.network.edits[0]->text(), QStringLiteral("192.168.2.3"));
         QCOMPARE(pages.oldNetwork.edits[1]->text(), QStringLiteral("255.255.255.0"));
-        if (page == 12) {
+        if (page == WizardPage::OldNetwork) {
             QCOMPARE(pages.oldNetwork.account.name->text(), QStringLiteral("Porch"));
         }
         QVERIFY(form->configuration().panel.Image_Lan_Settings_OK.visible); // settings mode
@@ -367,7 +367,7 @@ private slots:
             QCOMPARE(shown, text(warningKey.toLatin1().constData()));
             QCOMPARE(sender.sent.size(), sentBefore);
             QVERIFY(wizard.isVisible());
-            QCOMPARE(wizard.shownPage(), 2);
+            QCOMPARE(wizard.shownPage(), WizardPage::Network);
             return;
         }
         // The write, then the searches of the confirm and of the page; no question on closing.
@@ -390,27 +390,28 @@ private slots:
         }));
         QCOMPARE(shown, text("Password_Doesnot_Match"));
         QCOMPARE(sender.sent.size(), sentBefore);
-        QCOMPARE(form->wizard().shownPage(), 12);
+        QCOMPARE(form->wizard().shownPage(), WizardPage::OldNetwork);
         QVERIFY(form->wizard().isVisible());
     }
 
     // A write that does not go out is said, and the page stays open to be mended: page 12's
     // confirm refusing its address, page 2's request that cannot be built.
     void okWhoseWriteIsNotSentWarnsAndStays_data() {
-        QTest::addColumn<int>("page");
+        QTest::addColumn<WizardPage>("page");
         QTest::addColumn<QString>("warningKey");
         QTest::newRow("page 12, address refused by the confirm")
-            << 12 << QStringLiteral("IP_Range_Err_Message");
-        QTest::newRow("page 2, request not built") << 2 << QStringLiteral("Settings_Not_Sent");
+            << WizardPage::OldNetwork << QStringLiteral("IP_Range_Err_Message");
+        QTest::newRow("page 2, request not built")
+            << WizardPage::Network << QStringLiteral("Settings_Not_Sent");
     }
 
     void okWhoseWriteIsNotSentWarnsAndStays() {
-        QFETCH(int, page);
+        QFETCH(WizardPage, page);
         QFETCH(QString, warningKey);
-        openWizard(/*stateFive=*/page == 12);
+        openWizard(/*stateFive=*/page == WizardPage::OldNetwork);
         TForm_Wizard& wizard = form->wizard();
         QPushButton* ok = wizard.pages().network.ok;
-        if (page == 12) {
+        if (page == WizardPage::OldNetwork) {
             OldNetworkPage& oldNetwork = wizard.pages().oldNetwork;
             oldNetwork.edits[0]->setText(QStringLiteral("192.168.2.300"));
             oldNetwork.account.password->setText(QStringLiteral("n3w-secret"));
@@ -458,7 +459,7 @@ private slots:
         QVERIFY(test::ModalAnswers()
                     .then(form->loginDialog(), logIn(QStringLiteral("secret")))
                     .run([&] { form->IPCAM_TntListViewDblClick(); }));
-        QCOMPARE(wizard.shownPage(), 2);
+        QCOMPARE(wizard.shownPage(), WizardPage::Network);
 
         const std::size_t sentBefore = sender.sent.size();
         QTest::mouseClick(wizard.pages().network.ok, Qt::LeftButton);

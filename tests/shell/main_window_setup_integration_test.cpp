@@ -104,8 +104,8 @@ private:
 
     // Ticks the wizard, each tick followed by the camera's link answers, until the page
     // changes or the ticks run out.
-    static void tickWhilePage(TMainForm& form, camsim::test::CamsimProcess& cameras, int page,
-                              int maxTicks) {
+    static void tickWhilePage(TMainForm& form, camsim::test::CamsimProcess& cameras,
+                              WizardPage page, int maxTicks) {
         for (int tick = 0; tick < maxTicks && form.wizard().shownPage() == page; ++tick) {
             form.wizard().Timer_WizardTimer();
             settle(cameras, QStringLiteral("0x0028"));
@@ -152,18 +152,18 @@ private slots:
             settle(cameras, QStringLiteral("0x0026"));
         }
         QVERIFY(wizard.isVisible());
-        QCOMPARE(wizard.shownPage(), 1);
+        QCOMPARE(wizard.shownPage(), WizardPage::Dhcp);
         QCOMPARE(wizard.pages().dhcp.addresses[0]->text(), QStringLiteral("127.  0.  0.  2"));
 
-        tickWhilePage(form, cameras, 1, 12);
-        QCOMPARE(wizard.shownPage(), 3);
+        tickWhilePage(form, cameras, WizardPage::Dhcp, 12);
+        QCOMPARE(wizard.shownPage(), WizardPage::Wire);
         QCOMPARE(wizard.pages().wire.values[0]->text(), QStringLiteral("127.  0.  0.  2"));
         QCOMPARE(cameras.lastLogLineOf(QStringLiteral("0x0028"))
                      .value(QStringLiteral("camera"))
                      .toString(),
                  QStringLiteral("02:56:49:00:01:01"));
         QTest::mouseClick(wizard.pages().wire.next, Qt::LeftButton);
-        QCOMPARE(wizard.shownPage(), 5);
+        QCOMPARE(wizard.shownPage(), WizardPage::Name);
     }
 
     // Both cameras still have their factory password, which the long settings record must
@@ -199,7 +199,7 @@ private slots:
                           Qt::LeftButton);
         TForm_Wizard& wizard = form.wizard();
         QVERIFY(wizard.isVisible());
-        QCOMPARE(wizard.shownPage(), 9);
+        QCOMPARE(wizard.shownPage(), WizardPage::ManualConfig);
 
         ManualConfigPage& page = wizard.pages().manualConfig;
         QTest::mouseClick(page.radios.staticIp, Qt::LeftButton);
@@ -214,8 +214,8 @@ private slots:
             cameras.lastLogLineOf(QStringLiteral("0x0003")).value(QStringLiteral("verdict")),
             QJsonValue(QStringLiteral("applied")), kWaitMs);
 
-        tickWhilePage(form, cameras, 9, 32);
-        QCOMPARE(wizard.shownPage(), 3);
+        tickWhilePage(form, cameras, WizardPage::ManualConfig, 32);
+        QCOMPARE(wizard.shownPage(), WizardPage::Wire);
         // Re-discovery found the camera where it now is.
         QCOMPARE(wizard.pages().wire.values[0]->text(), QStringLiteral("127.  0.  0. 40"));
         QCOMPARE(wizard.pages().wire.values[1]->text(), QStringLiteral("255.0.0.0"));
@@ -225,7 +225,7 @@ private slots:
         // Page 5's name and password go out with the fixed address page 9 sent: without a DHCP
         // server the camera would be stranded by a write that turned DHCP on again.
         QTest::mouseClick(wizard.pages().wire.next, Qt::LeftButton);
-        QCOMPARE(wizard.shownPage(), 5);
+        QCOMPARE(wizard.shownPage(), WizardPage::Name);
         AccountRows& account = wizard.pages().name.account;
         account.password->setText(QStringLiteral("n3w-secret"));
         account.confirm->setText(QStringLiteral("n3w-secret"));
@@ -263,7 +263,7 @@ private slots:
             hidden->hide();
         }
         wizard.show();
-        wizard.ShowPage(7);
+        wizard.ShowPage(WizardPage::Test);
 
         QTest::mouseClick(page.next, Qt::LeftButton);
         settle(cameras, QStringLiteral("0x0028"));
@@ -275,7 +275,7 @@ private slots:
         QCOMPARE(page.results[0]->text(), wizardText(form, "TntLabel_T7_1_OK"));
         QCOMPARE(page.next->text(), wizardText(form, "TntButton_T3_Next"));
         QTest::mouseClick(page.next, Qt::LeftButton);
-        QCOMPARE(wizard.shownPage(), 5);
+        QCOMPARE(wizard.shownPage(), WizardPage::Name);
         QCOMPARE(wizard.pages().name.account.name->text(), QStringLiteral("Attic"));
     }
 };

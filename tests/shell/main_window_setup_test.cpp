@@ -105,10 +105,14 @@ private:
         }
     }
 
-    int confirmedPage() { return IsWirelessModel(form->configuration().camera.modelCode) ? 4 : 3; }
+    WizardPage confirmedPage() {
+        return IsWirelessModel(form->configuration().camera.modelCode) ? WizardPage::Wireless
+                                                                       : WizardPage::Wire;
+    }
 
     AddressValues& confirmedValues() {
-        return confirmedPage() == 4 ? pages().wireless.values : pages().wire.values;
+        return confirmedPage() == WizardPage::Wireless ? pages().wireless.values
+                                                       : pages().wire.values;
     }
 
     // The DHCP wait without an answer, then the failure message's OK: page 9 in the window.
@@ -146,7 +150,7 @@ private:
             hidden->hide();
         }
         wizard().show();
-        wizard().ShowPage(7);
+        wizard().ShowPage(WizardPage::Test);
     }
 
 private slots:
@@ -177,7 +181,7 @@ private slots:
         form->GetDhcp_TimerTimer();
         QVERIFY(!form->GetDhcp_Timer().isActive());
         QVERIFY(wizard().isVisible());
-        QCOMPARE(wizard().shownPage(), 1);
+        QCOMPARE(wizard().shownPage(), WizardPage::Dhcp);
         QCOMPARE(pages().dhcp.addresses[0]->text(), QStringLiteral("192.168.  2.  3"));
         QCOMPARE(pages().dhcp.addresses[3]->text(), QStringLiteral("192.168.  2.254"));
         QVERIFY(pages().dhcp.seconds->isVisible());
@@ -195,9 +199,10 @@ private slots:
         QCOMPARE(confirmedValues()[0]->text(), QStringLiteral("192.168.  2.  3"));
         QCOMPARE(confirmedValues()[1]->text(), QStringLiteral("255.255.255.  0"));
 
-        QTest::mouseClick(confirmedPage() == 3 ? pages().wire.next : pages().wireless.no,
+        QTest::mouseClick(confirmedPage() == WizardPage::Wire ? pages().wire.next
+                                                              : pages().wireless.no,
                           Qt::LeftButton);
-        QCOMPARE(wizard().shownPage(), 5);
+        QCOMPARE(wizard().shownPage(), WizardPage::Name);
         QCOMPARE(pages().name.account.name->text(), QStringLiteral("Porch"));
     }
 
@@ -206,13 +211,13 @@ private slots:
         doubleClickCard();
         statusReply(kDhcpStatus, 1);
         form->GetDhcp_TimerTimer();
-        QCOMPARE(wizard().shownPage(), 1);
+        QCOMPARE(wizard().shownPage(), WizardPage::Dhcp);
         sender.sent.clear();
         wizardTicks(11);
-        QCOMPARE(wizard().shownPage(), 1);
+        QCOMPARE(wizard().shownPage(), WizardPage::Dhcp);
         QCOMPARE(pages().dhcp.seconds->text(), QStringLiteral("0"));
         wizardTicks(1);
-        QCOMPARE(wizard().shownPage(), 10);
+        QCOMPARE(wizard().shownPage(), WizardPage::CloudFailed);
         QCOMPARE(sentCount(kLinkStatus), 4);
         QVERIFY(!wizard().Timer_Wizard().isActive());
         QCOMPARE(pages().cloudFailed.values[0]->text(), QStringLiteral("192.168.  2.  3"));
@@ -239,7 +244,7 @@ private slots:
                  LookupText(form->language().languageSection(), QStringLiteral("DHCP_Failed")));
         QCOMPARE(form->messageBox().windowTitle(), QStringLiteral("Warning"));
         QVERIFY(!wizard().isVisible());
-        QCOMPARE(wizard().shownPage(), 9);
+        QCOMPARE(wizard().shownPage(), WizardPage::ManualConfig);
         QCOMPARE(pages().manualConfig.edits[0]->text(), QStringLiteral("192.168.2.3"));
         QCOMPARE(pages().manualConfig.edits[1]->text(), QStringLiteral("255.255.255.0"));
         QVERIFY(pages().manualConfig.next->isEnabled());
@@ -304,7 +309,7 @@ private slots:
         QVERIFY(!wizard().Timer_Wizard().isActive());
         QVERIFY(page.seconds->isHidden());
         QVERIFY(page.next->isEnabled() && page.edits[0]->isEnabled());
-        QCOMPARE(wizard().shownPage(), 9);
+        QCOMPARE(wizard().shownPage(), WizardPage::ManualConfig);
     }
 
     void pageNineThatNeverHearsTheCameraFailsToPageTenAndRetryReturns() {
@@ -312,9 +317,9 @@ private slots:
         sendFixedAddress();
         sender.sent.clear();
         wizardTicks(31);
-        QCOMPARE(wizard().shownPage(), 9);
+        QCOMPARE(wizard().shownPage(), WizardPage::ManualConfig);
         wizardTicks(1);
-        QCOMPARE(wizard().shownPage(), 10);
+        QCOMPARE(wizard().shownPage(), WizardPage::CloudFailed);
         QCOMPARE(sentCount(kLinkStatus), 10);
         QCOMPARE(sentCount(kDiscovery), 11);
         // No answer moved the camera: page 10 shows the address it was selected at.
@@ -324,7 +329,7 @@ private slots:
 
         QTest::mouseClick(pages().cloudFailed.retry, Qt::LeftButton);
         ManualConfigPage& page = pages().manualConfig;
-        QCOMPARE(wizard().shownPage(), 9);
+        QCOMPARE(wizard().shownPage(), WizardPage::ManualConfig);
         QVERIFY(page.next->isEnabled());
         QCOMPARE(page.next->text(), wizardText("TntButton_T3_Next"));
         QVERIFY(page.radios.dhcp->isEnabled() && page.radios.staticIp->isEnabled());
@@ -350,7 +355,7 @@ private slots:
         form->GetDhcp_TimerTimer();
         QCOMPARE(sentCount(kDhcpStatus), 4);
         QTRY_VERIFY(form->messageBox().isVisible()); // no address: page 9's message
-        QCOMPARE(wizard().shownPage(), 9);
+        QCOMPARE(wizard().shownPage(), WizardPage::ManualConfig);
         QVERIFY(!form->GetDhcp_Timer().isActive());
     }
 
@@ -403,10 +408,10 @@ private slots:
         QVERIFY(page.next->isEnabled() && page.cancel->isVisible());
 
         QTest::mouseClick(page.next, Qt::LeftButton);
-        QCOMPARE(wizard().shownPage(), 8);
+        QCOMPARE(wizard().shownPage(), WizardPage::RePlugIn);
         pages().wconfig.password->setText(QStringLiteral("old key"));
         QTest::mouseClick(pages().rePlugIn.ok, Qt::LeftButton);
-        QCOMPARE(wizard().shownPage(), 6);
+        QCOMPARE(wizard().shownPage(), WizardPage::WConfig);
         QVERIFY(pages().wconfig.password->text().isEmpty());
     }
 
@@ -425,20 +430,21 @@ private slots:
         QVERIFY(page.next->isEnabled());
         QVERIFY(page.cancel->isHidden()); // a passed test goes on through Next alone
         QTest::mouseClick(page.next, Qt::LeftButton);
-        QCOMPARE(wizard().shownPage(), 5);
+        QCOMPARE(wizard().shownPage(), WizardPage::Name);
     }
 
     void cancelOnPagesSevenAndTenClosesAfterItsMessageWithoutAsking_data() {
-        QTest::addColumn<int>("page");
-        QTest::newRow("page 7") << 7;
-        QTest::newRow("page 10") << 10;
+        QTest::addColumn<WizardPage>("page");
+        QTest::newRow("page 7") << WizardPage::Test;
+        QTest::newRow("page 10") << WizardPage::CloudFailed;
     }
 
     void cancelOnPagesSevenAndTenClosesAfterItsMessageWithoutAsking() {
-        QFETCH(int, page);
+        QFETCH(WizardPage, page);
         wizard().show();
         wizard().ShowPage(page);
-        TTntButton* cancel = page == 7 ? pages().test.cancel : pages().cloudFailed.cancel;
+        TTntButton* cancel =
+            page == WizardPage::Test ? pages().test.cancel : pages().cloudFailed.cancel;
         cancel->show();
         QString shown;
         QString title;
@@ -466,7 +472,7 @@ private slots:
         QFETCH(int, successAfter);
         selectNewCamera();
         WpsSetupPage& page = pages().wpsSetup;
-        wizard().ShowPage(11);
+        wizard().ShowPage(WizardPage::WpsSetup);
         wizard().state().WpsSeconds = 120;
         wizard().Timer_Wizard().start();
         sender.sent.clear();
@@ -493,7 +499,7 @@ private slots:
 
     void surveyIsAskedForEveryFifthTickUntilItsAnswer() {
         selectNewCamera();
-        wizard().ShowPage(6);
+        wizard().ShowPage(WizardPage::WConfig);
         wizard().state().SurveyReceived = false;
         sender.sent.clear();
         wizardTicks(11);

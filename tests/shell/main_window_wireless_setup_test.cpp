@@ -136,7 +136,7 @@ private:
 
     // Page 4's Yes and the camera's answer.
     void listNetworks() {
-        wizard().ShowPage(4);
+        wizard().ShowPage(WizardPage::Wireless);
         QTest::mouseClick(wizard().pages().wireless.yes, Qt::LeftButton);
         form->decodeDatagram(surveyAnswer({{"Home", 6, 6, 82}, {"Cafe", 11, 0, 23}}));
     }
@@ -184,13 +184,13 @@ private slots:
         selectCamera(false);
         page6().survey->addTopLevelItem(new QTreeWidgetItem({QStringLiteral("Stale")}));
         page6().ssidText->setText(QStringLiteral("Stale"));
-        wizard().ShowPage(4);
+        wizard().ShowPage(WizardPage::Wireless);
         QTest::mouseClick(wizard().pages().wireless.yes, Qt::LeftButton);
 
         const auto requests = sentWith(kSurvey);
         QCOMPARE(requests.size(), std::size_t{1});
         QVERIFY(std::equal(kCameraMac.begin(), kCameraMac.end(), requests[0].begin()));
-        QCOMPARE(wizard().shownPage(), 6);
+        QCOMPARE(wizard().shownPage(), WizardPage::WConfig);
         QVERIFY(wizard().Timer_Wizard().isActive());
         QCOMPARE(page6().survey->topLevelItemCount(), 0);
         QVERIFY(page6().ssidText->text().isEmpty());
@@ -241,7 +241,7 @@ private slots:
         QCOMPARE(refused, text("Key_Length_Err_Message"));
         QCOMPARE(title, QStringLiteral("error"));
         QVERIFY(sentWith(kWirelessWrite).empty());
-        QCOMPARE(wizard().shownPage(), 6);
+        QCOMPARE(wizard().shownPage(), WizardPage::WConfig);
 
         page6().password->setText(QStringLiteral("correct-horse"));
         QTest::mouseClick(page6().ok, Qt::LeftButton);
@@ -252,7 +252,7 @@ private slots:
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(&records[0][172])),
                  QByteArray("correct-horse"));
         QCOMPARE(int(records[0][171]), 4); // WPA2-PSK, from the basic list's name
-        QCOMPARE(wizard().shownPage(), 7);
+        QCOMPARE(wizard().shownPage(), WizardPage::Test);
         QVERIFY(!wizard().Timer_Wizard().isActive());
         TestPage& page7 = wizard().pages().test;
         QVERIFY(page7.next->isEnabled());
@@ -288,7 +288,7 @@ private slots:
     // Markup in a network's name, from whoever answers on the LAN, is shown as it stands.
     void networkNamesShowAsPlainText() {
         selectCamera(false);
-        wizard().ShowPage(4);
+        wizard().ShowPage(WizardPage::Wireless);
         QTest::mouseClick(wizard().pages().wireless.yes, Qt::LeftButton);
         form->decodeDatagram(surveyAnswer({{"<b>Home</b>", 6, 6, 82}}));
         clickRow(0);
@@ -300,7 +300,7 @@ private slots:
     // UTF-8; two such names that differ stay two rows.
     void aNetworkNameThatIsNotUtf8IsSentAsTheCameraReportedIt() {
         selectCamera(false);
-        wizard().ShowPage(4);
+        wizard().ShowPage(WizardPage::Wireless);
         QTest::mouseClick(wizard().pages().wireless.yes, Qt::LeftButton);
         form->decodeDatagram(surveyAnswer({{"Caf\xe9", 6, 0, 82}, {"Caf\xe8", 6, 0, 80}}));
         QCOMPARE(page6().survey->topLevelItemCount(), 2);
@@ -341,7 +341,7 @@ private slots:
             clickRow(1);                             // the open network
             wizard().state().SurveyReceived = false; // asked again, no answer yet
         } else {
-            wizard().ShowPage(4);
+            wizard().ShowPage(WizardPage::Wireless);
             QTest::mouseClick(wizard().pages().wireless.yes, Qt::LeftButton);
         }
         for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -385,7 +385,7 @@ private slots:
         selectCamera(false);
         listNetworks();
         QTest::mouseClick(page6().wps, Qt::LeftButton);
-        QCOMPARE(wizard().shownPage(), 11);
+        QCOMPARE(wizard().shownPage(), WizardPage::WpsSetup);
         QVERIFY(!wizard().Timer_Wizard().isActive());
         QCOMPARE(page11().start->text(), text("TntButton_T11_Start"));
         QVERIFY(page11().seconds->isHidden());
@@ -419,17 +419,19 @@ private slots:
     void startAfterAnAttemptGoesOnByItsOutcomeInAnyLanguage_data() {
         QTest::addColumn<bool>("succeeded");
         QTest::addColumn<QString>("question");
-        QTest::addColumn<int>("page");
-        QTest::newRow("success") << true << QStringLiteral("Connection established.") << 7;
-        QTest::newRow("short success text") << true << QStringLiteral("OK") << 7;
-        QTest::newRow("failure") << false << QStringLiteral("Retry?") << 11;
-        QTest::newRow("long retry question") << false << QStringLiteral("Wiederholen?") << 11;
+        QTest::addColumn<WizardPage>("page");
+        QTest::newRow("success") << true << QStringLiteral("Connection established.")
+                                 << WizardPage::Test;
+        QTest::newRow("short success text") << true << QStringLiteral("OK") << WizardPage::Test;
+        QTest::newRow("failure") << false << QStringLiteral("Retry?") << WizardPage::WpsSetup;
+        QTest::newRow("long retry question")
+            << false << QStringLiteral("Wiederholen?") << WizardPage::WpsSetup;
     }
 
     void startAfterAnAttemptGoesOnByItsOutcomeInAnyLanguage() {
         QFETCH(bool, succeeded);
         QFETCH(QString, question);
-        QFETCH(int, page);
+        QFETCH(WizardPage, page);
         selectCamera(false);
         listNetworks();
         QTest::mouseClick(page6().wps, Qt::LeftButton);
@@ -439,7 +441,7 @@ private slots:
         QTest::mouseClick(page11().start, Qt::LeftButton);
         QCOMPARE(wizard().shownPage(), page);
         QCOMPARE(sentWith(kWpsStart).size(), std::size_t{1});
-        if (page == 11) { // idle again: the next Start begins a new attempt
+        if (page == WizardPage::WpsSetup) { // idle again: the next Start begins a new attempt
             QVERIFY(page11().results[1]->isHidden());
             QVERIFY(page11().seconds->isHidden());
             QCOMPARE(page11().start->text(), text("TntButton_T11_Start"));
@@ -458,7 +460,7 @@ private slots:
         const auto [shown, title] = messageOf(page11().cancel);
         QCOMPARE(shown, text("Cancel_WPS_Connect"));
         QCOMPARE(title, QStringLiteral("Admin"));
-        QCOMPARE(wizard().shownPage(), 6);
+        QCOMPARE(wizard().shownPage(), WizardPage::WConfig);
         QCOMPARE(page6().survey->topLevelItemCount(), 2);
         QVERIFY(page6().ssidText->text().isEmpty());
     }
@@ -477,7 +479,7 @@ private slots:
         selectCamera(true, digestVerified ? std::string_view(factoryDigest) : "2580");
         form->configuration().credentials.digestVerified = digestVerified;
         form->loginDialog().setPasswordText(QStringLiteral("2580"));
-        wizard().ShowPage(5);
+        wizard().ShowPage(WizardPage::Name);
         wizard().show();
         AccountRows& account = wizard().pages().name.account;
         account.name->setText(QStringLiteral("Porch"));
@@ -518,7 +520,7 @@ private slots:
     void page5KeepsTheReportedNameByteForByte() {
         selectCamera(true);
         form->configuration().camera.cameraName = "Caf\xe9";
-        wizard().ShowPage(5);
+        wizard().ShowPage(WizardPage::Name);
         wizard().show();
         AccountRows& account = wizard().pages().name.account;
         account.password->setText(QStringLiteral("n3w-secret"));
@@ -536,7 +538,7 @@ private slots:
     void page5OkWhoseSettingsAreNotSentWarnsAndStays() {
         selectCamera(true);
         form->configuration().camera.macText = "not a MAC";
-        wizard().ShowPage(5);
+        wizard().ShowPage(WizardPage::Name);
         wizard().show();
         AccountRows& account = wizard().pages().name.account;
         account.password->setText(QStringLiteral("n3w-secret"));
@@ -546,13 +548,13 @@ private slots:
         QCOMPARE(title, QStringLiteral("Warning"));
         QVERIFY(sender.sent.empty());
         QVERIFY(wizard().isVisible());
-        QCOMPARE(wizard().shownPage(), 5);
+        QCOMPARE(wizard().shownPage(), WizardPage::Name);
         QVERIFY(!wizard().state().SetupCompleted);
     }
 
     void page5OkWithARefusedPasswordSendsNothingAndStays() {
         selectCamera(true);
-        wizard().ShowPage(5);
+        wizard().ShowPage(WizardPage::Name);
         wizard().show();
         AccountRows& account = wizard().pages().name.account;
         account.password->setText(QStringLiteral("one-password"));
@@ -562,7 +564,7 @@ private slots:
         QCOMPARE(title, QStringLiteral("Warning"));
         QVERIFY(sender.sent.empty());
         QVERIFY(wizard().isVisible());
-        QCOMPARE(wizard().shownPage(), 5);
+        QCOMPARE(wizard().shownPage(), WizardPage::Name);
         QVERIFY(!wizard().state().SetupCompleted);
     }
 };

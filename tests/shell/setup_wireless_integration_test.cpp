@@ -195,7 +195,7 @@ private slots:
         QCOMPARE(form->configuration().credentials.digestVerified, markSize == 75);
 
         // Page 4's Yes: the survey, listed once per network name.
-        wizard().ShowPage(4);
+        wizard().ShowPage(WizardPage::Wireless);
         wizard().show();
         QTest::mouseClick(wizard().pages().wireless.yes, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(wizard().state().SurveyReceived, kWaitMs);
@@ -218,10 +218,10 @@ private slots:
         QCOMPARE(fieldsOf(wireless).value(QStringLiteral("wpaKey")).toString(),
                  QStringLiteral("correct-horse"));
         QCOMPARE(fieldsOf(wireless).value(QStringLiteral("mode")).toInt(), mode);
-        QCOMPARE(wizard().shownPage(), 7);
+        QCOMPARE(wizard().shownPage(), WizardPage::Test);
 
         // WPS from page 6: the start request reaches the camera, which accepts its digest.
-        wizard().ShowPage(6);
+        wizard().ShowPage(WizardPage::WConfig);
         QTest::mouseClick(page6().wps, Qt::LeftButton);
         QTest::mouseClick(wizard().pages().wpsSetup.start, Qt::LeftButton);
         const QJsonObject wps = waitForRequest(QStringLiteral("0x0029"), mac);
@@ -229,7 +229,7 @@ private slots:
         wizard().Timer_Wizard().stop();
 
         // Name and password, then the finish window's OK: the live picture.
-        wizard().ShowPage(5);
+        wizard().ShowPage(WizardPage::Name);
         AccountRows& account = wizard().pages().name.account;
         account.name->setText(QStringLiteral("Porch lamp"));
         account.password->setText(QStringLiteral("n3w-secret"));

@@ -69,7 +69,7 @@ private slots:
         createWizard();
         wizard->setHost(&host);
         wizard->show();
-        wizard->ShowPage(2);
+        wizard->ShowPage(WizardPage::Network);
     }
     void cleanup() {
         destroyWizard();
@@ -86,7 +86,7 @@ private slots:
     void aClickOnAnyPairSetsAllThreeAndThePanel() {
         QFETCH(int, page);
         for (const bool dhcp : {true, false}) {
-            wizard->ShowPage(page);
+            wizard->ShowPage(static_cast<WizardPage>(page)); // the T<page> of its controls
             if (page == 12) {
                 wizard->pages().oldNetwork.tabs->setCurrentIndex(0);
             }
@@ -114,7 +114,7 @@ private slots:
 
     void everyWayOfCheckingARadioChooses() {
         QFETCH(QString, way);
-        wizard->ShowPage(9);
+        wizard->ShowPage(WizardPage::ManualConfig);
         for (const bool dhcp : {true, false}) {
             QRadioButton* chosen = radio(9, dhcp);
             if (way == QLatin1String("mouse")) {
