@@ -2,32 +2,22 @@
 // login's outcomes, the wizard's pages 2 and 12, the question before leaving and the web page.
 // Requests are recorded instead of sent; modal windows are answered with real clicks.
 
-#include "camhttp/windows/form_login.h"
 #include "config/panel_opening.h"
-#include "localization/windows/localization.h"
 #include "protocol/settings_request.h"
-#include "shell/main_window.h"
-#include "shell/message_windows/message_box_wchar.h"
 #include "shell/message_windows/message_dialog_wchar.h"
 #include "support/datagram_fixtures.h"
-#include "support/finder_steps.h"
+#include "support/main_window_fixture.h"
 #include "support/modal_answers.h"
-#include "support/recording_sender.h"
 #include "support/settings_reply_fixtures.h"
-#include "wizard/form_wizard.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTest>
-#include <memory>
 #include <vector>
 
 namespace vistrel {
 
 namespace {
-
-using test::RecordingSender;
 
 using test::commandOf;
 
@@ -37,24 +27,12 @@ constexpr int kFixedSettingsWrite = 0x0003;
 
 } // namespace
 
-class MainWindowConfigurationTest : public QObject {
+class MainWindowConfigurationTest : public QObject, private test::MainWindowFixture {
     Q_OBJECT
 
 private:
-    RecordingSender sender;
-    std::unique_ptr<TMainForm> form;
     std::vector<QUrl> openedUrls;
     bool browserStarts = true;
-
-    QString text(const char* key) {
-        const QString found = LookupText(form->language().languageSection(), QLatin1String(key));
-        [&] { QVERIFY2(!found.isEmpty(), key); }();
-        return found;
-    }
-
-    template <typename T = QWidget> T* control(QWidget& window, const char* name) {
-        return window.findChild<T*>(QLatin1String(name));
-    }
 
     // A set-up camera (list state 3), or one in state 5, at 192.168.2.3.
     void listCamera(bool stateFive = false) {
@@ -64,12 +42,6 @@ private:
         fields.setupFlagA = 1;
         fields.setupFlagB = stateFive ? 0 : 2;
         form->decodeDatagram(test::discoveryReply(fields));
-    }
-
-    void clickCard() {
-        auto& list = form->ListBox_IPCAM();
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                          list.itemRect(0).topLeft() + QPoint(200, 50));
     }
 
     // The camera's settings reply: its password is "secret", its web port 8080.
@@ -83,25 +55,6 @@ private:
         listCamera(stateFive);
         clickCard();
         answerSettings();
-    }
-
-    // Presses OK of the message box and keeps its text.
-    std::function<void()> acknowledge(QString& shown) {
-        return [this, &shown] {
-            shown = form->messageBox().MessageText();
-            QTest::mouseClick(control(form->messageBox(), "Button_Message_Box_OK"), Qt::LeftButton);
-        };
-    }
-
-    // Types the password into the login and presses OK (or Cancel).
-    std::function<void()> logIn(const QString& password, const char* button = "Button_Login_OK") {
-        return test::logInStep(*form, password, button);
-    }
-
-    void doubleClickCard() {
-        auto& list = form->ListBox_IPCAM();
-        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {},
-                           list.itemRect(0).topLeft() + QPoint(200, 50));
     }
 
     // The wizard on page 2 or 12 after a right password.
@@ -134,19 +87,15 @@ private:
 
 private slots:
     void init() {
-        sender.sent.clear();
         openedUrls.clear();
         browserStarts = true;
-        form = std::make_unique<TMainForm>(&sender);
+        start();
         form->setOpenUrl([this](const QUrl& url) {
             openedUrls.push_back(url);
             return browserStarts;
         });
-        form->Form_OnCreate();
-        form->show();
-        form->GetDhcp_TimerTimer(); // the language is applied and the finder no longer busy
     }
-    void cleanup() { form.reset(); }
+    void cleanup() { stop(); }
 
     void startsInListModeWithTheWebPageHint() {
         const SettingsPanel& panel = form->configuration().panel;
@@ -159,16 +108,16 @@ private slots:
     void selectionQueriesTheCameraAndShowsItsImagesUntilTheNextSearch() {
         listCamera();
         clickCard();
-        QCOMPARE(sender.sent.size(), std::size_t{4});
+        QCOMPARE(requests.sent.size(), std::size_t{4});
         for (std::size_t i = 0; i < 3; ++i) {
-            QCOMPARE(commandOf(sender.sent[i + 1]), (std::array{0x0002, 0x0009, 0x0026}[i]));
-            QVERIFY(std::equal(kCameraMac.begin(), kCameraMac.end(), sender.sent[i + 1].begin()));
+            QCOMPARE(commandOf(requests.sent[i + 1]), (std::array{0x0002, 0x0009, 0x0026}[i]));
+            QVERIFY(std::equal(kCameraMac.begin(), kCameraMac.end(), requests.sent[i + 1].begin()));
         }
         const SettingsPanel& panel = form->configuration().panel;
         QVERIFY(panel.Image_Browser.visible && panel.Image_Config.visible);
 
         QTest::keyClick(&form->ListBox_IPCAM(), Qt::Key_C, Qt::AltModifier);
-        QCOMPARE(commandOf(sender.sent.back()), kDiscovery);
+        QCOMPARE(commandOf(requests.sent.back()), kDiscovery);
         QVERIFY(!panel.Image_Browser.visible && !panel.Image_Config.visible);
     }
 
@@ -323,8 +272,7 @@ private slots:
             QVERIFY(test::ModalAnswers()
                         .then(form->messageDialog(), answerQuestion(ok, shown, title))
                         .run(leave));
-            QCOMPARE(shown, LookupText(form->language().wizardLanguageSection(),
-                                       QStringLiteral("Want_To_Leave")));
+            QCOMPARE(shown, wizardText("Want_To_Leave"));
             QCOMPARE(title, QStringLiteral("Admin"));
             QCOMPARE(wizard.isVisible(), !ok);
         }
@@ -355,7 +303,7 @@ private slots:
         TForm_Wizard& wizard = form->wizard();
         QTest::mouseClick(wizard.pages().network.radios.staticIp, Qt::LeftButton);
         setPage2Addresses(addresses);
-        const std::size_t sentBefore = sender.sent.size();
+        const std::size_t sentBefore = requests.sent.size();
         QString shown;
         test::ModalAnswers answers;
         if (!warningKey.isEmpty()) {
@@ -365,15 +313,15 @@ private slots:
 
         if (!warningKey.isEmpty()) {
             QCOMPARE(shown, text(warningKey.toLatin1().constData()));
-            QCOMPARE(sender.sent.size(), sentBefore);
+            QCOMPARE(requests.sent.size(), sentBefore);
             QVERIFY(wizard.isVisible());
             QCOMPARE(wizard.shownPage(), WizardPage::Network);
             return;
         }
         // The write, then the searches of the confirm and of the page; no question on closing.
-        QCOMPARE(sender.sent.size(), sentBefore + 3);
-        QCOMPARE(commandOf(sender.sent[sentBefore]), kFixedSettingsWrite);
-        QCOMPARE(commandOf(sender.sent.back()), kDiscovery);
+        QCOMPARE(requests.sent.size(), sentBefore + 3);
+        QCOMPARE(commandOf(requests.sent[sentBefore]), kFixedSettingsWrite);
+        QCOMPARE(commandOf(requests.sent.back()), kDiscovery);
         QVERIFY(!wizard.isVisible());
         QCOMPARE(form->cameraList().rowCount(), 0);
     }
@@ -383,13 +331,13 @@ private slots:
         const OldNetworkPage& page = form->wizard().pages().oldNetwork;
         page.account.password->setText(QStringLiteral("abcd"));
         page.account.confirm->setText(QStringLiteral("abce"));
-        const std::size_t sentBefore = sender.sent.size();
+        const std::size_t sentBefore = requests.sent.size();
         QString shown;
         QVERIFY(test::ModalAnswers().then(form->messageBox(), acknowledge(shown)).run([&] {
             QTest::mouseClick(page.ok2, Qt::LeftButton);
         }));
         QCOMPARE(shown, text("Password_Doesnot_Match"));
-        QCOMPARE(sender.sent.size(), sentBefore);
+        QCOMPARE(requests.sent.size(), sentBefore);
         QCOMPARE(form->wizard().shownPage(), WizardPage::OldNetwork);
         QVERIFY(form->wizard().isVisible());
     }
@@ -420,13 +368,13 @@ private slots:
         } else {
             form->configuration().camera.macText = "not a MAC";
         }
-        const std::size_t sentBefore = sender.sent.size();
+        const std::size_t sentBefore = requests.sent.size();
         QString shown;
         QVERIFY(test::ModalAnswers().then(form->messageBox(), acknowledge(shown)).run([&] {
             QTest::mouseClick(ok, Qt::LeftButton);
         }));
         QCOMPARE(shown, text(warningKey.toLatin1().constData()));
-        QCOMPARE(sender.sent.size(), sentBefore); // neither the write nor a search
+        QCOMPARE(requests.sent.size(), sentBefore); // neither the write nor a search
         QVERIFY(wizard.isVisible());
         QCOMPARE(wizard.shownPage(), page);
     }
@@ -461,10 +409,10 @@ private slots:
                     .run([&] { form->IPCAM_TntListViewDblClick(); }));
         QCOMPARE(wizard.shownPage(), WizardPage::Network);
 
-        const std::size_t sentBefore = sender.sent.size();
+        const std::size_t sentBefore = requests.sent.size();
         QTest::mouseClick(wizard.pages().network.ok, Qt::LeftButton);
-        QVERIFY(sender.sent.size() > sentBefore);
-        const std::vector<std::uint8_t>& write = sender.sent[sentBefore];
+        QVERIFY(requests.sent.size() > sentBefore);
+        const std::vector<std::uint8_t>& write = requests.sent[sentBefore];
         QCOMPARE(commandOf(write), kFixedSettingsWrite);
         const QByteArray bytes(reinterpret_cast<const char*>(write.data()),
                                static_cast<qsizetype>(write.size()));

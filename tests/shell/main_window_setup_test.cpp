@@ -3,31 +3,19 @@
 // survey repeat. Requests are recorded instead of sent; the camera's replies are injected as
 // datagrams; modal windows are answered with real clicks.
 
-#include "camhttp/windows/form_login.h"
 #include "discovery/model_names.h"
-#include "localization/windows/localization.h"
-#include "shell/main_window.h"
-#include "shell/message_windows/message_box_wchar.h"
 #include "support/datagram_fixtures.h"
+#include "support/main_window_fixture.h"
 #include "support/modal_answers.h"
-#include "support/recording_sender.h"
 #include "support/settings_reply_fixtures.h"
-#include "wizard/form_wizard.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
-#include <algorithm>
-#include <memory>
 #include <vector>
 
 namespace vistrel {
 
 namespace {
-
-using test::commandOf;
-using test::RecordingSender;
 
 constexpr MacAddress kCameraMac{0x00, 0x1a, 0x2b, 0x3c, 0x4d, 0x5e};
 constexpr int kDhcpStatus = 0x26;
@@ -36,49 +24,21 @@ constexpr int kWpsStatus = 0x30;
 constexpr int kDiscovery = 0x0004;
 constexpr int kSurvey = 0x000A;
 constexpr int kShortSettingsWrite = 0x0003;
-constexpr int kNeverMs = 3600 * 1000; // the tests tick the timers themselves
 
 } // namespace
 
-class MainWindowSetupTest : public QObject {
+// The finder's timers tick only when a test calls their handlers.
+class MainWindowSetupTest : public QObject, private test::MainWindowFixture {
     Q_OBJECT
 
 private:
-    RecordingSender sender;
-    std::unique_ptr<TMainForm> form;
-
-    TForm_Wizard& wizard() { return form->wizard(); }
-    WizardPages& pages() { return wizard().pages(); }
-
-    QString wizardText(const char* key) {
-        const QString found =
-            LookupText(form->language().wizardLanguageSection(), QLatin1String(key));
-        [&] { QVERIFY2(!found.isEmpty(), key); }();
-        return found;
-    }
-
-    std::vector<int> sentCommands() const {
-        std::vector<int> commands;
-        for (const auto& datagram : sender.sent) {
-            commands.push_back(commandOf(datagram));
-        }
-        return commands;
-    }
-
-    int sentCount(int command) const {
-        const std::vector<int> commands = sentCommands();
-        return static_cast<int>(std::ranges::count(commands, command));
-    }
-
     // A new camera at 192.168.2.3, selected, whose settings reply reported this password.
     void selectNewCamera(std::string_view credential = "2580") {
         test::DiscoveryReplyFields fields;
         fields.mac = kCameraMac;
         fields.setupFlagA = 0;
         form->decodeDatagram(test::discoveryReply(fields));
-        auto& list = form->ListBox_IPCAM();
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                          list.itemRect(0).topLeft() + QPoint(200, 50));
+        clickCard();
         test::FixedReplyFields settings;
         settings.longForm = !usesShortSettingsLayout(form->configuration().camera.modelCode);
         settings.credential = credential;
@@ -86,12 +46,8 @@ private:
     }
 
     // The double-click on a new camera opens no window: it starts the DHCP wait.
-    void doubleClickCard() {
-        auto& list = form->ListBox_IPCAM();
-        QVERIFY(test::ModalAnswers().run([&] {
-            QTest::mouseDClick(list.viewport(), Qt::LeftButton, {},
-                               list.itemRect(0).topLeft() + QPoint(200, 50));
-        }));
+    void startDhcpWait() {
+        QVERIFY(test::ModalAnswers().run([&] { doubleClickCard(); }));
         QVERIFY(form->GetDhcp_Timer().isActive());
     }
 
@@ -118,7 +74,7 @@ private:
     // The DHCP wait without an answer, then the failure message's OK: page 9 in the window.
     void failDhcpWait() {
         selectNewCamera();
-        doubleClickCard();
+        startDhcpWait();
         for (int tick = 0; tick < 4; ++tick) {
             form->GetDhcp_TimerTimer();
         }
@@ -136,7 +92,7 @@ private:
         for (std::size_t i = 0; i < 4; ++i) {
             pages().manualConfig.edits[i]->setText(typed[static_cast<qsizetype>(i)]);
         }
-        sender.sent.clear();
+        requests.sent.clear();
         QVERIFY(test::ModalAnswers().run(
             [&] { QTest::mouseClick(pages().manualConfig.next, Qt::LeftButton); }));
     }
@@ -155,26 +111,15 @@ private:
 
 private slots:
     void init() {
-        sender.sent.clear();
-        form = std::make_unique<TMainForm>(&sender);
-        form->Form_OnCreate();
-        form->show();
-        form->GetDhcp_Timer().setInterval(kNeverMs);
-        wizard().Timer_Wizard().setInterval(kNeverMs);
-        form->GetDhcp_TimerTimer(); // the language is applied and the finder no longer busy
+        start({.timersByTest = true});
         wizard().state().SurveyReceived = true;
     }
-    void cleanup() {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            modal->close();
-        }
-        form.reset();
-    }
+    void cleanup() { stop(); }
 
     void cameraWithItsAddressGoesFromPageOneToThePageOfItsKind() {
         selectNewCamera();
-        doubleClickCard();
-        sender.sent.clear();
+        startDhcpWait();
+        requests.sent.clear();
         form->GetDhcp_TimerTimer();
         QCOMPARE(sentCommands(), std::vector<int>{kDhcpStatus});
         statusReply(kDhcpStatus, 1);
@@ -188,7 +133,7 @@ private slots:
         QCOMPARE(pages().dhcp.seconds->text(), QStringLiteral("10"));
         QVERIFY(wizard().Timer_Wizard().isActive());
 
-        sender.sent.clear();
+        requests.sent.clear();
         wizardTicks(2);
         QCOMPARE(pages().dhcp.seconds->text(), QStringLiteral("9"));
         QCOMPARE(sentCommands(), std::vector<int>{kLinkStatus});
@@ -208,11 +153,11 @@ private slots:
 
     void pageOneThatNeverHearsTheCameraFailsToPageTen() {
         selectNewCamera();
-        doubleClickCard();
+        startDhcpWait();
         statusReply(kDhcpStatus, 1);
         form->GetDhcp_TimerTimer();
         QCOMPARE(wizard().shownPage(), WizardPage::Dhcp);
-        sender.sent.clear();
+        requests.sent.clear();
         wizardTicks(11);
         QCOMPARE(wizard().shownPage(), WizardPage::Dhcp);
         QCOMPARE(pages().dhcp.seconds->text(), QStringLiteral("0"));
@@ -229,8 +174,8 @@ private slots:
         selectNewCamera();
         // An earlier set-up left the timer running; page 9 must not count down before Next.
         wizard().Timer_Wizard().start();
-        doubleClickCard();
-        sender.sent.clear();
+        startDhcpWait();
+        requests.sent.clear();
         for (int tick = 0; tick < 4; ++tick) {
             QVERIFY(!form->messageBox().isVisible());
             form->GetDhcp_TimerTimer();
@@ -240,8 +185,7 @@ private slots:
         QTRY_VERIFY(form->messageBox().isVisible());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QVERIFY(form->isEnabled());
-        QCOMPARE(form->messageBox().MessageText(),
-                 LookupText(form->language().languageSection(), QStringLiteral("DHCP_Failed")));
+        QCOMPARE(form->messageBox().MessageText(), text("DHCP_Failed"));
         QCOMPARE(form->messageBox().windowTitle(), QStringLiteral("Warning"));
         QVERIFY(!wizard().isVisible());
         QCOMPARE(wizard().shownPage(), WizardPage::ManualConfig);
@@ -274,7 +218,7 @@ private slots:
         QVERIFY(wizard().Timer_Wizard().isActive());
 
         // The camera answers the search from where it now is: its row and CameraAddress move.
-        sender.sent.clear();
+        requests.sent.clear();
         wizardTicks(2);
         QCOMPARE(sentCommands(), std::vector<int>{kDiscovery});
         test::DiscoveryReplyFields moved;
@@ -295,7 +239,7 @@ private slots:
         failDhcpWait();
         ManualConfigPage& page = pages().manualConfig;
         page.edits[0]->setText(QStringLiteral("0.168.2.40"));
-        sender.sent.clear();
+        requests.sent.clear();
         QString shown;
         QVERIFY(test::ModalAnswers()
                     .then(form->messageBox(),
@@ -315,7 +259,7 @@ private slots:
     void pageNineThatNeverHearsTheCameraFailsToPageTenAndRetryReturns() {
         failDhcpWait();
         sendFixedAddress();
-        sender.sent.clear();
+        requests.sent.clear();
         wizardTicks(31);
         QCOMPARE(wizard().shownPage(), WizardPage::ManualConfig);
         wizardTicks(1);
@@ -344,8 +288,8 @@ private slots:
         for (int tick = 0; tick < 4; ++tick) {
             form->GetDhcp_TimerTimer();
         }
-        doubleClickCard();
-        sender.sent.clear();
+        startDhcpWait();
+        requests.sent.clear();
         form->GetDhcp_TimerTimer();
         form->GetDhcp_TimerTimer(); // the search
         QCOMPARE(sentCount(kDiscovery), 1);
@@ -361,12 +305,12 @@ private slots:
 
     void cameraWithAnotherPasswordAsksForTheLoginWithoutModality() {
         selectNewCamera("not the factory one");
-        doubleClickCard();
-        sender.sent.clear();
+        startDhcpWait();
+        requests.sent.clear();
         form->GetDhcp_TimerTimer();
         QVERIFY(!form->loginDialog().isVisible());
         form->GetDhcp_TimerTimer();
-        QVERIFY(sender.sent.empty());
+        QVERIFY(requests.sent.empty());
         TForm_Login& login = form->loginDialog();
         QVERIFY(login.isVisible());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
@@ -382,7 +326,7 @@ private slots:
     void pageSevenFailsAfterNinetySecondsAndNextThenShowsPageEight() {
         preparePageSeven();
         TestPage& page = pages().test;
-        sender.sent.clear();
+        requests.sent.clear();
         QTest::mouseClick(page.next, Qt::LeftButton);
         QCOMPARE(sentCommands(), std::vector<int>{kLinkStatus});
         QCOMPARE(page.next->text(), wizardText("Wait"));
@@ -475,7 +419,7 @@ private slots:
         wizard().ShowPage(WizardPage::WpsSetup);
         wizard().state().WpsSeconds = 120;
         wizard().Timer_Wizard().start();
-        sender.sent.clear();
+        requests.sent.clear();
         for (int tick = 1; tick <= 121 && wizard().Timer_Wizard().isActive(); ++tick) {
             if (tick == successAfter) {
                 statusReply(kWpsStatus, 2);
@@ -501,7 +445,7 @@ private slots:
         selectNewCamera();
         wizard().ShowPage(WizardPage::WConfig);
         wizard().state().SurveyReceived = false;
-        sender.sent.clear();
+        requests.sent.clear();
         wizardTicks(11);
         QCOMPARE(sentCount(kSurvey), 3);
         wizard().state().SurveyReceived = true;

@@ -1,25 +1,17 @@
 // The main window on the offscreen platform, with its requests recorded instead of sent.
 
-#include "camhttp/windows/form_login.h"
 #include "camhttp/windows/form_preview.h"
-#include "localization/windows/localization.h"
-#include "shell/main_window.h"
-#include "shell/message_windows/message_box_wchar.h"
 #include "support/datagram_fixtures.h"
+#include "support/main_window_fixture.h"
 #include "support/modal_answers.h"
-#include "support/recording_sender.h"
 
 #include <QLabel>
-#include <QTest>
 #include <atomic>
 #include <chrono>
-#include <memory>
 #include <thread>
 #include <vector>
 
 namespace vistrel {
-
-using test::RecordingSender;
 
 namespace {
 
@@ -43,13 +35,11 @@ private:
 
 } // namespace
 
-class MainWindowTest : public QObject {
+// Before the first tick of its timer: the first second after start-up.
+class MainWindowTest : public QObject, private test::MainWindowFixture {
     Q_OBJECT
 
 private:
-    RecordingSender sender;
-    std::unique_ptr<TMainForm> form;
-
     void reply(std::uint8_t lastMacByte, std::uint8_t flagA, std::uint8_t flagB,
                const char* name = "cam") {
         test::DiscoveryReplyFields fields;
@@ -89,17 +79,12 @@ private:
     }
 
 private slots:
-    void init() {
-        sender.sent.clear();
-        form = std::make_unique<TMainForm>(&sender);
-        form->Form_OnCreate();
-        form->show();
-    }
-    void cleanup() { form.reset(); }
+    void init() { start({.firstTick = false}); }
+    void cleanup() { stop(); }
 
     void startUpSendsOneDiscoveryAndKeepsTheLayout() {
-        QCOMPARE(sender.sent.size(), std::size_t{1});
-        QCOMPARE(sender.sent[0][7], std::uint8_t{0x04});
+        QCOMPARE(requests.sent.size(), std::size_t{1});
+        QCOMPARE(requests.sent[0][7], std::uint8_t{0x04});
         QCOMPARE(form->size(), QSize(524, 495));
         QCOMPARE(form->ListBox_IPCAM().geometry(), QRect(12, 42, 500, 400));
         QCOMPARE(form->windowTitle(), QStringLiteral("Vistrel Finder v1.0.28"));
@@ -111,7 +96,7 @@ private slots:
         ++form->searchCycle().TimerTicks;
         auto* search = form->findChild<QWidget*>(QStringLiteral("TntImage_Search"));
         QTest::mouseClick(search, Qt::LeftButton);
-        QCOMPARE(sender.sent.size(), std::size_t{3}); // start-up, then two per click
+        QCOMPARE(requests.sent.size(), std::size_t{3}); // start-up, then two per click
         reply(1, 1, 2);
         reply(1, 1, 2);
         reply(2, 0, 2);
@@ -123,9 +108,9 @@ private slots:
     void altKeysSearchAndConfigure() {
         auto& list = form->ListBox_IPCAM();
         QTest::keyClick(&list, Qt::Key_C);
-        QCOMPARE(sender.sent.size(), std::size_t{1});
+        QCOMPARE(requests.sent.size(), std::size_t{1});
         QTest::keyClick(&list, Qt::Key_C, Qt::AltModifier);
-        QCOMPARE(sender.sent.size(), std::size_t{2});
+        QCOMPARE(requests.sent.size(), std::size_t{2});
         // Configure without a selected camera says so.
         const QString text =
             answerMessageBox([&] { QTest::keyClick(&list, Qt::Key_S, Qt::AltModifier); });
@@ -184,9 +169,9 @@ private slots:
         for (int tick = 1; tick <= 5; ++tick) {
             form->GetDhcp_TimerTimer();
         }
-        QCOMPARE(sender.sent.size(), std::size_t{1});
+        QCOMPARE(requests.sent.size(), std::size_t{1});
         form->GetDhcp_TimerTimer();
-        QCOMPARE(sender.sent.size(), std::size_t{2});
+        QCOMPARE(requests.sent.size(), std::size_t{2});
         QVERIFY(!form->GetDhcp_Timer().isActive());
     }
 

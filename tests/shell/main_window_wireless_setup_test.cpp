@@ -3,27 +3,19 @@
 // name and password sent before the finish window. Requests are recorded instead of sent;
 // replies are handed to the main window's decoder; modal windows are answered with real clicks.
 
-#include "camhttp/windows/form_login.h"
-#include "localization/windows/localization.h"
 #include "protocol/password_digest.h"
 #include "protocol/settings_records.h"
-#include "shell/main_window.h"
 #include "shell/message_windows/form_finish.h"
 #include "shell/message_windows/form_waiting.h"
-#include "shell/message_windows/message_box_wchar.h"
 #include "shell/message_windows/message_dialog_wchar.h"
 #include "support/datagram_fixtures.h"
+#include "support/main_window_fixture.h"
 #include "support/modal_answers.h"
-#include "support/recording_sender.h"
 #include "support/settings_reply_fixtures.h"
-#include "wizard/form_wizard.h"
 
-#include <QApplication>
 #include <QLineEdit>
-#include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <memory>
 #include <vector>
 
 namespace vistrel {
@@ -31,7 +23,6 @@ namespace vistrel {
 namespace {
 
 using test::commandOf;
-using test::RecordingSender;
 
 constexpr MacAddress kCameraMac{0x02, 0x00, 0x00, 0xab, 0xcd, 0xef};
 constexpr int kSurvey = 0x000A;
@@ -64,41 +55,14 @@ std::vector<std::uint8_t> surveyAnswer(const std::vector<Network>& networks,
     return test::reply(from, 0x0A, payload);
 }
 
-TForm_Finish* finishWindow() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* finish = qobject_cast<TForm_Finish*>(widget)) {
-            return finish;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
-class MainWindowWirelessSetupTest : public QObject {
+class MainWindowWirelessSetupTest : public QObject, private test::MainWindowFixture {
     Q_OBJECT
 
 private:
-    RecordingSender sender;
-    std::unique_ptr<TMainForm> form;
-
-    TForm_Wizard& wizard() { return form->wizard(); }
-    WConfigPage& page6() { return wizard().pages().wconfig; }
-    WpsSetupPage& page11() { return wizard().pages().wpsSetup; }
-
-    QString text(const char* key) {
-        return LookupText(form->language().wizardLanguageSection(), QLatin1String(key));
-    }
-
-    std::vector<std::vector<std::uint8_t>> sentWith(int command) const {
-        std::vector<std::vector<std::uint8_t>> found;
-        for (const auto& datagram : sender.sent) {
-            if (commandOf(datagram) == command) {
-                found.push_back(datagram);
-            }
-        }
-        return found;
-    }
+    WConfigPage& page6() { return pages().wconfig; }
+    WpsSetupPage& page11() { return pages().wpsSetup; }
 
     // A new wireless camera, selected, whose settings reply reported `credential`.
     void selectCamera(bool longLayout, std::string_view credential = "2580") {
@@ -108,26 +72,17 @@ private:
         fields.setupFlagA = 0;
         fields.modelNumber = longLayout ? 23 : 10;
         form->decodeDatagram(test::discoveryReply(fields));
-        auto& list = form->ListBox_IPCAM();
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                          list.itemRect(0).topLeft() + QPoint(200, 50));
+        clickCard();
         QCOMPARE(usesShortSettingsLayout(form->configuration().camera.modelCode), !longLayout);
         test::FixedReplyFields reply;
         reply.longForm = longLayout;
         reply.credential = credential;
         form->decodeDatagram(test::fixedSettingsReply(kCameraMac, reply));
         QCOMPARE(form->configuration().camera.passwordCredential, std::string(credential));
-        sender.sent.clear();
+        requests.sent.clear();
     }
 
-    static bool isWaiting() {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (qobject_cast<TForm_Waiting*>(widget) && widget->isVisible()) {
-                return true;
-            }
-        }
-        return false;
-    }
+    bool isWaiting() { return form->waitingWindow().isVisible(); }
 
     // The bytes of a request's zero-terminated text at this offset.
     static QByteArray textAt(const std::vector<std::uint8_t>& datagram, std::size_t offset) {
@@ -171,14 +126,8 @@ private:
     }
 
 private slots:
-    void init() {
-        sender.sent.clear();
-        form = std::make_unique<TMainForm>(&sender);
-        form->Form_OnCreate();
-        form->show();
-        form->GetDhcp_TimerTimer(); // the language is applied and the finder no longer busy
-    }
-    void cleanup() { form.reset(); }
+    void init() { start(); }
+    void cleanup() { stop(); }
 
     void yesAsksForTheSurveyAndTheAnswerFillsTheList() {
         selectCamera(false);
@@ -238,7 +187,7 @@ private slots:
 
         QTest::keyClicks(page6().password, QStringLiteral("short"));
         const auto [refused, title] = messageOf(page6().ok);
-        QCOMPARE(refused, text("Key_Length_Err_Message"));
+        QCOMPARE(refused, wizardText("Key_Length_Err_Message"));
         QCOMPARE(title, QStringLiteral("error"));
         QVERIFY(sentWith(kWirelessWrite).empty());
         QCOMPARE(wizard().shownPage(), WizardPage::WConfig);
@@ -256,7 +205,7 @@ private slots:
         QVERIFY(!wizard().Timer_Wizard().isActive());
         TestPage& page7 = wizard().pages().test;
         QVERIFY(page7.next->isEnabled());
-        QCOMPARE(page7.next->text(), text("TntButton_T3_Next"));
+        QCOMPARE(page7.next->text(), wizardText("TntButton_T3_Next"));
         QVERIFY(page7.cancel->isHidden());
         QVERIFY(page7.seconds->isHidden());
     }
@@ -344,11 +293,7 @@ private slots:
             wizard().ShowPage(WizardPage::Wireless);
             QTest::mouseClick(wizard().pages().wireless.yes, Qt::LeftButton);
         }
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (qobject_cast<TForm_Waiting*>(widget)) {
-                widget->show();
-            }
-        }
+        form->waitingWindow().show();
         if (way == QLatin1String("wps")) {
             QTest::mouseClick(page6().wps, Qt::LeftButton);
         } else if (way == QLatin1String("ok")) {
@@ -365,7 +310,7 @@ private slots:
             QVERIFY(!wizard().isVisible());
         }
         QVERIFY(!isWaiting());
-        sender.sent.clear();
+        requests.sent.clear();
         for (int tick = 0; tick < 10; ++tick) {
             wizard().Timer_WizardTimer();
         }
@@ -376,7 +321,7 @@ private slots:
         selectCamera(false);
         listNetworks();
         const auto [shown, title] = messageOf(page6().ok);
-        QCOMPARE(shown, text("Please_Select_A_SSID"));
+        QCOMPARE(shown, wizardText("Please_Select_A_SSID"));
         QCOMPARE(title, QStringLiteral("error"));
         QVERIFY(sentWith(kWirelessWrite).empty());
     }
@@ -387,7 +332,7 @@ private slots:
         QTest::mouseClick(page6().wps, Qt::LeftButton);
         QCOMPARE(wizard().shownPage(), WizardPage::WpsSetup);
         QVERIFY(!wizard().Timer_Wizard().isActive());
-        QCOMPARE(page11().start->text(), text("TntButton_T11_Start"));
+        QCOMPARE(page11().start->text(), wizardText("TntButton_T11_Start"));
         QVERIFY(page11().seconds->isHidden());
 
         QTest::mouseClick(page11().start, Qt::LeftButton);
@@ -399,7 +344,7 @@ private slots:
         QVERIFY(wizard().Timer_Wizard().isActive());
         QVERIFY(!page11().start->isEnabled());
         QVERIFY(!page11().cancel->isEnabled());
-        QCOMPARE(page11().start->text(), text("Wait"));
+        QCOMPARE(page11().start->text(), wizardText("Wait"));
         QCOMPARE(page11().seconds->text(), QStringLiteral("120"));
         QCOMPARE(wizard().state().WpsSeconds, 120);
     }
@@ -444,7 +389,7 @@ private slots:
         if (page == WizardPage::WpsSetup) { // idle again: the next Start begins a new attempt
             QVERIFY(page11().results[1]->isHidden());
             QVERIFY(page11().seconds->isHidden());
-            QCOMPARE(page11().start->text(), text("TntButton_T11_Start"));
+            QCOMPARE(page11().start->text(), wizardText("TntButton_T11_Start"));
             QTest::mouseClick(page11().start, Qt::LeftButton);
             QCOMPARE(sentWith(kWpsStart).size(), std::size_t{2});
         } else {
@@ -458,7 +403,7 @@ private slots:
         clickRow(0);
         QTest::mouseClick(page6().wps, Qt::LeftButton);
         const auto [shown, title] = messageOf(page11().cancel);
-        QCOMPARE(shown, text("Cancel_WPS_Connect"));
+        QCOMPARE(shown, wizardText("Cancel_WPS_Connect"));
         QCOMPARE(title, QStringLiteral("Admin"));
         QCOMPARE(wizard().shownPage(), WizardPage::WConfig);
         QCOMPARE(page6().survey->topLevelItemCount(), 2);
@@ -486,8 +431,7 @@ private slots:
         account.password->setText(QStringLiteral("n3w-secret"));
         account.confirm->setText(QStringLiteral("n3w-secret"));
 
-        TForm_Finish* finish = finishWindow();
-        QVERIFY(finish);
+        TForm_Finish* finish = &form->finishWindow();
         QString message;
         QString link;
         QVERIFY(test::ModalAnswers()
@@ -499,14 +443,14 @@ private slots:
                           })
                     .run([&] { QTest::mouseClick(wizard().pages().name.ok, Qt::LeftButton); }));
 
-        QCOMPARE(sender.sent.size() >= 4, true);
+        QCOMPARE(requests.sent.size() >= 4, true);
         for (std::size_t i = 0; i < 3; ++i) {
-            QCOMPARE(commandOf(sender.sent[i]), kSetupMark);
-            QCOMPARE(int(sender.sent[i].size()), markSize);
+            QCOMPARE(commandOf(requests.sent[i]), kSetupMark);
+            QCOMPARE(int(requests.sent[i].size()), markSize);
         }
-        QCOMPARE(commandOf(sender.sent[3]), kFixedSettingsWrite);
-        QCOMPARE(message, QStringLiteral("Porch\r\n\r\n") + text("Setup_Is_Complete1") +
-                              QStringLiteral("\r\n") + text("Setup_Is_Complete2") +
+        QCOMPARE(commandOf(requests.sent[3]), kFixedSettingsWrite);
+        QCOMPARE(message, QStringLiteral("Porch\r\n\r\n") + wizardText("Setup_Is_Complete1") +
+                              QStringLiteral("\r\n") + wizardText("Setup_Is_Complete2") +
                               QStringLiteral("\r\n\r\n"));
         QCOMPARE(link, QStringLiteral("http://020000abcdef.ddns.vistrel.example"));
         QVERIFY(!wizard().isVisible());
@@ -525,10 +469,9 @@ private slots:
         AccountRows& account = wizard().pages().name.account;
         account.password->setText(QStringLiteral("n3w-secret"));
         account.confirm->setText(QStringLiteral("n3w-secret"));
-        QVERIFY(
-            test::ModalAnswers().then(*finishWindow(), [&] { finishWindow()->close(); }).run([&] {
-                QTest::mouseClick(wizard().pages().name.ok, Qt::LeftButton);
-            }));
+        QVERIFY(test::ModalAnswers()
+                    .then(form->finishWindow(), [&] { form->finishWindow().close(); })
+                    .run([&] { QTest::mouseClick(wizard().pages().name.ok, Qt::LeftButton); }));
         const auto writes = sentWith(kFixedSettingsWrite);
         QCOMPARE(writes.size(), std::size_t{1});
         QCOMPARE(textAt(writes[0], kLongRecordLayout.name), QByteArray("Caf\xe9"));
@@ -544,9 +487,9 @@ private slots:
         account.password->setText(QStringLiteral("n3w-secret"));
         account.confirm->setText(QStringLiteral("n3w-secret"));
         const auto [shown, title] = messageOf(wizard().pages().name.ok);
-        QCOMPARE(shown, text("Settings_Not_Sent"));
+        QCOMPARE(shown, wizardText("Settings_Not_Sent"));
         QCOMPARE(title, QStringLiteral("Warning"));
-        QVERIFY(sender.sent.empty());
+        QVERIFY(requests.sent.empty());
         QVERIFY(wizard().isVisible());
         QCOMPARE(wizard().shownPage(), WizardPage::Name);
         QVERIFY(!wizard().state().SetupCompleted);
@@ -562,7 +505,7 @@ private slots:
         const auto [shown, title] = messageOf(wizard().pages().name.ok);
         QVERIFY(!shown.isEmpty());
         QCOMPARE(title, QStringLiteral("Warning"));
-        QVERIFY(sender.sent.empty());
+        QVERIFY(requests.sent.empty());
         QVERIFY(wizard().isVisible());
         QCOMPARE(wizard().shownPage(), WizardPage::Name);
         QVERIFY(!wizard().state().SetupCompleted);
