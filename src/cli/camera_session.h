@@ -25,7 +25,7 @@ public:
 
     // Image_Search_CameraClick: the list is emptied and the discovery request broadcast.
     void search();
-    // Selects the camera's row and runs IPCAM_ListViewClick, which sends the three queries;
+    // Selects the camera's row and runs the selection, which sends the three queries;
     // false while the camera has not answered the search.
     bool select(std::string_view macText);
 

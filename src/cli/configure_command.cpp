@@ -41,10 +41,10 @@ bool obtainPasswords(const CommandLine& line, const PasswordSources& sources, Pa
     return true;
 }
 
-// Image_ConfigClick sets the limits; the login dialog's password field takes no more than its
+// Configure sets the limits; the login dialog's password field takes no more than its
 // limit, so a longer password cannot be the right one.
 int logIn(CameraReading& reading, const SecretText& password, QTextStream& err) {
-    const ConfigureResult opened = Image_ConfigClick(reading.config, &reading.selectedRow());
+    const ConfigureResult opened = prepareConfigureLogin(reading.config, &reading.selectedRow());
     const int limit = opened.login.passwordMaxLength;
     if (characterCount(password.text()) > limit) {
         reportError(err, englishText(Warning::key(warning_keys::kWrongPassword)) +
@@ -53,7 +53,7 @@ int logIn(CameraReading& reading, const SecretText& password, QTextStream& err) 
                                  .arg(limit));
         return kExitAuthentication;
     }
-    const LoginResult login = Button_Login_OKClick(reading.config, password.text());
+    const LoginResult login = checkLoginPassword(reading.config, password.text());
     if (login.passed()) {
         return kExitDone;
     }

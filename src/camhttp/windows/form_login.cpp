@@ -109,7 +109,7 @@ void TForm_Login::Button_Login_OKClick() {
         host_->enableMainWindow();
         host_->emptyWizardPassword();
         const LoginResult result =
-            ::vistrel::Button_Login_OKClick(host_->configuration(), toCameraText(PasswordText()));
+            checkLoginPassword(host_->configuration(), toCameraText(PasswordText()));
         if (result.passed()) {
             host_->PreviewMode(previewMode_);
         } else {
