@@ -72,7 +72,8 @@ bool typeEverything(CameraConfiguration& config, const CommandLine& line,
             "--change-password"};
     }
     if (!result.passed()) {
-        reportError(err, QString::fromLatin1(result.option.data(), result.option.size()) +
+        reportError(err, QString::fromLatin1(result.option.data(),
+                                             static_cast<qsizetype>(result.option.size())) +
                              QStringLiteral(": ") + englishText(*result.check.warning));
     }
     return result.passed();

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -113,9 +113,12 @@ std::string findProgram(const std::string& name) {
     std::size_t start = 0;
     while (start <= directories.size()) {
         const std::size_t end = std::min(directories.find(':', start), directories.size());
-        const std::string directory = directories.substr(start, end - start);
-        if (!directory.empty() && isExecutable(directory + "/" + name)) {
-            return directory + "/" + name;
+        std::string candidate = directories.substr(start, end - start);
+        if (!candidate.empty()) {
+            candidate.append("/").append(name);
+            if (isExecutable(candidate)) {
+                return candidate;
+            }
         }
         start = end + 1;
     }

@@ -70,7 +70,7 @@ Outcome follow(const std::vector<FilterChain>& chains, const FilterChain& chain,
         if (!mayApply(rule)) {
             continue;
         }
-        const Outcome outcome = outcomeOfRule(chains, rule, depth);
+        Outcome outcome = outcomeOfRule(chains, rule, depth);
         // A return, or a goto whose chain ended without a verdict, ends this chain too.
         const bool ends = rule.verdict == FilterRule::Verdict::Return ||
                           (rule.verdict == FilterRule::Verdict::Goto && appliesSurely(rule));
