@@ -54,4 +54,35 @@ inline constexpr std::array kMessageBoxMessages{
     kSelectAWirelessNetwork, kNetworkSetupCancelled, kWpsCancelled,
 };
 
+// The diagnostics report of a search (src/net): the verdict on each interface, the hints (with
+// the placeholders %1, %2 that their arguments fill) and the error for an --interface name that
+// no interface has.
+inline constexpr std::string_view kInterfaceSearched = "Diagnose_Interface_Searched";
+inline constexpr std::string_view kInterfaceDown = "Diagnose_Interface_Down";
+inline constexpr std::string_view kInterfaceLoopback = "Diagnose_Interface_Loopback";
+inline constexpr std::string_view kInterfaceCannotBroadcast = "Diagnose_Interface_No_Broadcast";
+inline constexpr std::string_view kInterfaceNoIpv4Address = "Diagnose_Interface_No_IPv4";
+inline constexpr std::string_view kInterfaceVirtual = "Diagnose_Interface_Virtual";
+inline constexpr std::string_view kInterfaceNotChosen = "Diagnose_Interface_Not_Chosen";
+inline constexpr std::string_view kHintPortUsedBy = "Diagnose_Hint_Port_Used_By"; // %1
+inline constexpr std::string_view kHintPortUsed = "Diagnose_Hint_Port_Used";
+inline constexpr std::string_view kHintNoBroadcastInterface = "Diagnose_Hint_No_Interface";
+inline constexpr std::string_view kHintFirewallRule = "Diagnose_Hint_Firewall_Rule";     // %1
+inline constexpr std::string_view kHintFirewallPolicy = "Diagnose_Hint_Firewall_Policy"; // %1
+inline constexpr std::string_view kHintTunnelRoute = "Diagnose_Hint_Tunnel_Route";       // %1
+inline constexpr std::string_view kHintContainer = "Diagnose_Hint_Container";            // %1
+inline constexpr std::string_view kHintFirewallNotPermitted = "Diagnose_Hint_Firewall_Denied";
+inline constexpr std::string_view kHintFirewallNoTool = "Diagnose_Hint_Firewall_No_Tool";
+inline constexpr std::string_view kHintFirewallUnreadable = "Diagnose_Hint_Firewall_Unreadable";
+inline constexpr std::string_view kUnknownInterface = "Diagnose_Unknown_Interface"; // %1
+
+inline constexpr std::array kDiagnosisKeys{
+    kInterfaceSearched,        kInterfaceDown,          kInterfaceLoopback,
+    kInterfaceCannotBroadcast, kInterfaceNoIpv4Address, kInterfaceVirtual,
+    kInterfaceNotChosen,       kHintPortUsedBy,         kHintPortUsed,
+    kHintNoBroadcastInterface, kHintFirewallRule,       kHintFirewallPolicy,
+    kHintTunnelRoute,          kHintContainer,          kHintFirewallNotPermitted,
+    kHintFirewallNoTool,       kHintFirewallUnreadable, kUnknownInterface,
+};
+
 } // namespace vistrel::language_keys

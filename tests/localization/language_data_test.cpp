@@ -37,6 +37,7 @@ std::vector<std::string_view> namedKeys() {
                 {kTrayClose, kLinkDetected, kLinkNotDetected, kWpsConnected, kWpsFailed, kWait});
     keys.insert(keys.end(), kMessageBoxMessages.begin(), kMessageBoxMessages.end());
     keys.insert(keys.end(), {kWantToLeave, kSetupComplete1, kSetupComplete2});
+    keys.insert(keys.end(), kDiagnosisKeys.begin(), kDiagnosisKeys.end());
     keys.insert(keys.end(), warning_keys::kAll.begin(), warning_keys::kAll.end());
     return keys;
 }

@@ -37,6 +37,10 @@ struct Options {
     QCommandLineOption lan{QStringLiteral("lan"),
                            QStringLiteral("Also run on a real network, where finders of other "
                                           "people would list these cameras.")};
+    QCommandLineOption addresses{
+        QStringLiteral("addresses"),
+        QStringLiteral("Print each camera's MAC and IPv4 address, one camera a line, and exit; "
+                       "scripts give the cameras' addresses to the network before starting.")};
 };
 
 // The scenario's cameras, then the quick camera; the quick camera alone without a scenario.
@@ -67,6 +71,13 @@ bool camerasUsable(const ScenarioReading& reading) {
         std::cerr << "vistrel-camsim: " << error << '\n';
     }
     return findings.errors.empty();
+}
+
+void printAddresses(const std::vector<CameraDescription>& cameras) {
+    for (const CameraDescription& camera : cameras) {
+        std::cout << vistrel::formatMacText(camera.mac) << ' '
+                  << vistrel::formatDottedDecimal(camera.settings.ip) << '\n';
+    }
 }
 
 void announceReady(const std::vector<CameraDescription>& cameras, const QString& readyFile) {
@@ -114,9 +125,18 @@ int main(int argc, char* argv[]) {
         "Test cameras for the Vistrel finder: answers on UDP port 13364 and over HTTP."));
     parser.addHelpOption();
     const Options options;
-    parser.addOptions({options.scenario, options.log, options.readyFile, options.lan});
+    parser.addOptions(
+        {options.scenario, options.log, options.readyFile, options.lan, options.addresses});
     addQuickCameraOptions(parser);
     parser.process(app);
+    const ScenarioReading reading = camerasOf(parser, options);
+    if (!camerasUsable(reading)) {
+        return kExitUsage;
+    }
+    if (parser.isSet(options.addresses)) { // sends nothing, so it needs no private network
+        printAddresses(reading.cameras);
+        return 0;
+    }
     // Test cameras broadcast their replies: on a real network every finder there would list them.
     if (!parser.isSet(options.lan) && !vistrel::inPrivateNetworkNamespace()) {
         std::cerr << "vistrel-camsim: this is not a private network namespace; run it through "
@@ -124,10 +144,6 @@ int main(int argc, char* argv[]) {
         return kExitUsage;
     }
 
-    const ScenarioReading reading = camerasOf(parser, options);
-    if (!camerasUsable(reading)) {
-        return kExitUsage;
-    }
     std::ofstream logFile;
     EventLog log;
     if (!openLog(parser, options, logFile, log)) {
