@@ -3,6 +3,7 @@
 #include "cli/camera_listing_format.h"
 #include "discovery/camera_discovery.h"
 #include "net/admin_endpoint.h"
+#include "net/reply_delivery.h"
 #include "protocol/admin_datagram.h"
 #include "protocol/reply_dispatcher.h"
 #include "protocol/request_templates.h"
@@ -18,8 +19,10 @@ int runHeadlessListing(const ListingOptions& options, QTextStream& out, QTextStr
     CameraDiscovery discovery(list, selectedCamera);
 
     AdminEndpoint endpoint;
-    endpoint.setReceiveHandler(
-        [&](Bytes datagram) { decodeReply(datagram, selectedCamera.macText, discovery); });
+    endpoint.restrictToInterfaces(options.interfaceNames);
+    endpoint.setBatchHandler([&](net::ReplyBatch batch) {
+        net::deliverReplies(std::move(batch), discovery, selectedCamera.macText, discovery);
+    });
     if (!endpoint.bind()) {
         err << "vistrel-finder: cannot listen on UDP port " << kAdminPort << ": "
             << endpoint.errorString() << '\n';
