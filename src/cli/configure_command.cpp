@@ -142,7 +142,7 @@ int runConfigure(const CommandLine& line, const PasswordSources& sources, QTextS
     if (!obtainPasswords(line, sources, passwords, err)) {
         return kExitUsage;
     }
-    CameraSession session;
+    CameraSession session(line.interfaceNames);
     if (!session.open()) {
         return reportPortUnavailable(session, err);
     }

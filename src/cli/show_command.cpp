@@ -8,7 +8,7 @@
 namespace vistrel {
 
 int runShow(const CommandLine& line, QTextStream& out, QTextStream& err) {
-    CameraSession session;
+    CameraSession session(line.interfaceNames);
     if (!session.open()) {
         return reportPortUnavailable(session, err);
     }
@@ -18,7 +18,7 @@ int runShow(const CommandLine& line, QTextStream& out, QTextStream& err) {
     if (outcome != ReadingOutcome::Settings) {
         return reportReadFailure(outcome, line, err);
     }
-    const CameraSettingsReport report = settingsReportOf(reading.config);
+    const CameraSettingsReport report = settingsReportOf(reading.config, reading.selectedRow());
     if (line.json) {
         out << formatSettingsJson(report);
     } else {

@@ -57,7 +57,7 @@ int findCamera(const CommandLine& line, Clock::time_point deadline, Where& where
         where = {snapshot.ip, snapshot.port.value_or(80)};
         return kExitDone;
     }
-    CameraSession session;
+    CameraSession session(line.interfaceNames);
     if (!session.open()) {
         return reportPortUnavailable(session, err);
     }

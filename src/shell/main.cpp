@@ -4,6 +4,7 @@
 // --help lists every mode and option.
 
 #include "cli/command_line_options.h"
+#include "cli/command_messages.h"
 #include "cli/configure_command.h"
 #include "cli/exit_codes.h"
 #include "cli/headless_listing.h"
@@ -64,9 +65,13 @@ int runWindow(QApplication& app, const CommandLine& line) {
 int runInTerminal(const CommandLine& line) {
     QTextStream out(stdout);
     QTextStream err(stderr);
+    if (const int status = checkInterfaceNames(line, err); status != kExitDone) {
+        return status;
+    }
     switch (line.mode) {
     case Mode::List:
-        return runHeadlessListing({line.json, line.waitMilliseconds}, out, err);
+        return runHeadlessListing({line.json, line.waitMilliseconds, line.interfaceNames}, out,
+                                  err);
     case Mode::Show:
         return runShow(line, out, err);
     default:
