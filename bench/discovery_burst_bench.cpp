@@ -1,11 +1,14 @@
-// Answers one search of the finder with a burst of 1,000 discovery replies and prints how many
-// cameras the finder listed. Runs inside the private network namespace of scripts/netns.
+// Answers one search of the finder with a burst of discovery replies, one per camera (1,000
+// unless the first argument says otherwise), and prints how many cameras the finder listed.
+// Runs inside the private network namespace of scripts/netns.
 
+#include "camera_count_argument.h"
 #include "protocol/admin_datagram.h"
 #include "protocol/request_templates.h"
 #include "support/datagram_fixtures.h"
 #include "support/private_network.h"
 #include "support/udp_peer.h"
+#include "target_verdict.h"
 
 #include <QDeadlineTimer>
 #include <QJsonArray>
@@ -17,7 +20,6 @@ namespace {
 
 using namespace vistrel;
 
-constexpr int kBurst = 1000;
 // A cold start of the finder (libraries and fonts not yet cached) may take several seconds
 // before it sends its search; this only guards against a finder that hangs.
 constexpr int kStartLimitMs = 60000;
@@ -45,8 +47,8 @@ bool receiveDiscoveryRequest(test::UdpPeer& cameras, QProcess& finder) {
     }
 }
 
-void sendBurst(test::UdpPeer& cameras) {
-    for (int i = 0; i < kBurst; ++i) {
+void sendBurst(test::UdpPeer& cameras, int count) {
+    for (int i = 0; i < count; ++i) {
         test::DiscoveryReplyFields fields;
         fields.mac = {
             0x00, 0x1a, 0x2b, static_cast<std::uint8_t>(i >> 8), static_cast<std::uint8_t>(i),
@@ -70,7 +72,11 @@ int fail(QProcess& finder, const char* reason) {
 
 } // namespace
 
-int main() {
+int main(int argc, char* argv[]) {
+    const std::optional<int> count = bench::cameraCountArgument(argc, argv);
+    if (!count) {
+        return 64;
+    }
     if (!test::inPrivateNetworkNamespace()) {
         std::fprintf(stderr, "run inside scripts/netns: this program broadcasts\n");
         return 1;
@@ -92,13 +98,13 @@ int main() {
     if (!receiveDiscoveryRequest(cameras, finder)) {
         return fail(finder, "no discovery request from the finder");
     }
-    sendBurst(cameras);
+    sendBurst(cameras, *count);
     if (!finder.waitForFinished(15000) || finder.exitStatus() != QProcess::NormalExit ||
         finder.exitCode() != 0) {
         return fail(finder, "the finder did not finish its listing");
     }
     const auto listed = QJsonDocument::fromJson(finder.readAllStandardOutput()).array().size();
-    std::printf("burst of %d replies: %lld cameras listed\n", kBurst,
-                static_cast<long long>(listed));
-    return listed == kBurst ? 0 : 1;
+    std::printf("burst of %d replies: %lld cameras listed; target all listed %s\n", *count,
+                static_cast<long long>(listed), bench::verdict(listed == *count));
+    return 0;
 }
