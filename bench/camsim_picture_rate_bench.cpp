@@ -3,6 +3,7 @@
 // another. Runs inside the private network namespace of scripts/netns.
 
 #include "support/private_network.h"
+#include "target_verdict.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -165,6 +166,6 @@ int main() {
                 "(%s; %.1f KiB per picture; target %.0f: %s)\n",
                 rate, pinned ? "camsim on one core" : "camsim not pinned",
                 static_cast<double>(measured.pictureBytes()) / measured.pictures() / 1024, kTarget,
-                rate >= kTarget ? "met" : "missed");
+                vistrel::bench::verdict(rate >= kTarget));
     return 0;
 }

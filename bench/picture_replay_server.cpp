@@ -23,8 +23,7 @@ constexpr char kBoundary[] = "replayboundary";
 
 std::vector<std::string> encodeParts(int width, int height) {
     std::vector<std::string> parts;
-    for (int i = 0; i < kPictures; ++i) {
-        const auto jpeg = test::encodeJpeg(test::noisyScene(width, height, unsigned(i)), kQuality);
+    for (const std::vector<std::uint8_t>& jpeg : replayPictures(width, height)) {
         std::string part =
             std::string("--") + kBoundary +
             "\r\nContent-Type: image/jpeg\r\nContent-Length: " + std::to_string(jpeg.size()) +
@@ -94,6 +93,15 @@ int listenOn(std::uint16_t port) {
 }
 
 } // namespace
+
+std::vector<std::vector<std::uint8_t>> replayPictures(int width, int height) {
+    std::vector<std::vector<std::uint8_t>> pictures;
+    for (int i = 0; i < kPictures; ++i) {
+        pictures.push_back(
+            test::encodeJpeg(test::noisyScene(width, height, unsigned(i)), kQuality));
+    }
+    return pictures;
+}
 
 int runReplayServer(int width, int height, std::uint16_t port) {
     const std::vector<std::string> parts = encodeParts(width, height);

@@ -3,10 +3,14 @@
 // encoded once, served to every client as a multipart stream as fast as it reads, in a loop.
 
 #include <cstdint>
+#include <vector>
 
 namespace vistrel::bench {
 
 inline constexpr char kReplayAddress[] = "127.0.0.2";
+
+// The pictures the server sends for one size, in their order.
+std::vector<std::vector<std::uint8_t>> replayPictures(int width, int height);
 
 // Encodes the pictures, listens on the replay address and port, prints "ready" and serves
 // until the process is stopped. Returns only when it cannot listen.

@@ -4,10 +4,11 @@ project_root=$(cd "$(dirname "$0")/.." && pwd)
 build_dir="$project_root/build"
 
 # Debian packages the build, the tests and the demo need. lighttpd is the real web server the
-# picture stream is tested against; its package brings the auth and CGI modules.
+# picture stream is tested against; its package brings the auth and CGI modules. Xvfb is the X
+# server of the tests that need a real display connection, and of the start-up benchmark.
 required_packages="cmake ninja-build g++ pkg-config qt6-base-dev zlib1g-dev libturbojpeg0-dev
-    libpugixml-dev nlohmann-json3-dev libgtest-dev iproute2 util-linux fonts-noto-core fonts-noto-ui-core
-    fonts-noto-cjk fonts-liberation lighttpd"
+    libpugixml-dev nlohmann-json3-dev libgtest-dev iproute2 util-linux fonts-noto-core
+    fonts-noto-ui-core fonts-noto-cjk fonts-liberation lighttpd xvfb"
 
 # What the packaging tests use besides: cpack's Debian generator and the tools that judge the
 # package it builds.

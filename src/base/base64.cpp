@@ -1,7 +1,6 @@
 #include "base/base64.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace vistrel {
 
@@ -31,24 +30,6 @@ void encodeInto(std::span<const std::uint8_t> bytes, char* out) {
 }
 
 } // namespace
-
-int Base64_Encode(const std::uint8_t* source, int length, char* destination, int capacity) {
-    if (source == nullptr || destination == nullptr || length <= 0 || capacity <= 0) {
-        return -1;
-    }
-    // Computed in size_t: for lengths near INT_MAX the count exceeds any int capacity.
-    const std::size_t count = encodedSize(static_cast<std::size_t>(length));
-    if (static_cast<std::size_t>(capacity) < count) {
-        return -2;
-    }
-    // Output runs ahead of input, so an overlapping source is copied before encoding.
-    const std::vector<std::uint8_t> input(source, source + length);
-    encodeInto(input, destination);
-    if (static_cast<std::size_t>(capacity) > count) {
-        destination[count] = '\0';
-    }
-    return static_cast<int>(count);
-}
 
 std::string base64Encode(std::span<const std::uint8_t> bytes) {
     std::string text(encodedSize(bytes.size()), '\0');

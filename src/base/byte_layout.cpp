@@ -24,6 +24,31 @@ void putBytes(MutableBytes bytes, std::size_t offset, const std::array<std::uint
     std::copy_n(value.begin(), field.size(), field.begin());
 }
 
+// How many bytes of the text fit into the field without cutting a UTF-8 character in two: a
+// sequence that would cross the field's end is left out whole. Bytes that are not UTF-8 are
+// cut where the field ends, as they stand.
+std::size_t fittingLength(std::string_view text, std::size_t fieldSize) {
+    if (text.size() <= fieldSize) {
+        return text.size();
+    }
+    const auto byteAt = [&](std::size_t i) { return static_cast<std::uint8_t>(text[i]); };
+    const auto isContinuation = [&](std::size_t i) { return (byteAt(i) & 0xC0) == 0x80; };
+    if (!isContinuation(fieldSize)) {
+        return fieldSize;
+    }
+    // The lead byte lies at most three bytes back; its high bits give the sequence's length.
+    for (std::size_t back = 1; back <= 3 && back <= fieldSize; ++back) {
+        const std::size_t lead = fieldSize - back;
+        if (isContinuation(lead)) {
+            continue;
+        }
+        const std::uint8_t first = byteAt(lead);
+        const std::size_t length = first >= 0xF0 ? 4 : first >= 0xE0 ? 3 : first >= 0xC0 ? 2 : 1;
+        return length > back ? lead : fieldSize;
+    }
+    return fieldSize;
+}
+
 } // namespace
 
 std::string readText(Bytes bytes, std::size_t offset, std::size_t fieldSize) {
@@ -36,7 +61,7 @@ void writeText(MutableBytes bytes, std::size_t offset, std::size_t fieldSize,
                std::string_view text) {
     const MutableBytes field = clippedField(bytes, offset, fieldSize);
     std::fill(field.begin(), field.end(), std::uint8_t{0});
-    std::copy_n(text.begin(), std::min(text.size(), field.size()), field.begin());
+    std::copy_n(text.begin(), fittingLength(text, field.size()), field.begin());
 }
 
 std::uint16_t readBigEndian16(Bytes bytes, std::size_t offset) {

@@ -38,7 +38,8 @@ constexpr std::array<std::uint8_t, Size> fieldOf(const std::array<std::uint8_t, 
 std::string readText(Bytes bytes, std::size_t offset, std::size_t fieldSize);
 
 // Writes the text into a fixed-size field, zero-padded; a longer text is cut to the field, and
-// the field to the buffer.
+// the field to the buffer. A cut never splits a UTF-8 character: one that does not fit whole is
+// left out.
 void writeText(MutableBytes bytes, std::size_t offset, std::size_t fieldSize,
                std::string_view text);
 

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <initializer_list>
 
 namespace vistrel {
@@ -52,12 +51,7 @@ std::string param(std::string_view name, std::string_view value) {
 std::string basicLine(std::string_view user, std::string_view password) {
     std::string credentials = joined({user, password}, ":");
     credentials.resize(std::min(credentials.size(), kMaxBasicCredentials));
-    const int length = static_cast<int>(credentials.size());
-    std::string encoded(4 * ((credentials.size() + 2) / 3) + 1, '\0');
-    const int count = Base64_Encode(reinterpret_cast<const std::uint8_t*>(credentials.data()),
-                                    length, encoded.data(), static_cast<int>(encoded.size()));
-    encoded.resize(static_cast<std::size_t>(std::max(count, 0)));
-    return "\r\nAuthorization: Basic " + encoded;
+    return "\r\nAuthorization: Basic " + base64Encode(credentials);
 }
 
 bool digestInputsUsable(std::string_view user, std::string_view method, std::string_view uri,
@@ -111,24 +105,6 @@ std::string authorizationLine(std::string_view user, std::string_view password,
         return {};
     }
     return digestLine(user, password, method, uri, challenge, ticks ? ticks : systemTickCount);
-}
-
-int Build_Authorization(std::string_view user, std::string_view password, std::string_view method,
-                        std::string_view uri, const HttpChallenge& challenge, char* out,
-                        int capacity, AuthScheme scheme, const TickCountSource& ticks) {
-    if (out == nullptr || capacity <= 0) {
-        return 0;
-    }
-    const std::string line =
-        authorizationLine(user, password, method, uri, challenge, scheme, ticks);
-    if (line.empty()) {
-        return 0;
-    }
-    const std::size_t room = static_cast<std::size_t>(capacity) - 1;
-    const std::size_t written = std::min(line.size(), room);
-    std::memcpy(out, line.data(), written);
-    out[written] = '\0';
-    return line.size() > room ? -2 : static_cast<int>(written);
 }
 
 } // namespace vistrel

@@ -32,12 +32,4 @@ std::string authorizationLine(std::string_view user, std::string_view password,
                               const HttpChallenge& challenge, AuthScheme scheme,
                               const TickCountSource& ticks = systemTickCount);
 
-// As authorizationLine, copied into `out`: at most capacity - 1 characters and a terminating
-// zero. Returns the line's length, -2 when the line was cut to fit, or 0 without writing
-// anything when authorizationLine refuses or out is null or capacity <= 0.
-int Build_Authorization(std::string_view user, std::string_view password, std::string_view method,
-                        std::string_view uri, const HttpChallenge& challenge, char* out,
-                        int capacity, AuthScheme scheme,
-                        const TickCountSource& ticks = systemTickCount);
-
 } // namespace vistrel

@@ -8,7 +8,7 @@ namespace vistrel {
 namespace {
 
 // Enough for a response header or a few part headers in one receive; picture bytes bypass it.
-constexpr std::size_t kBufferBytes = 16 * 1024;
+constexpr std::size_t kBufferBytes = std::size_t{16} * 1024;
 
 FrameStatus frameStatusOf(ReceiveStatus status) {
     switch (status) {

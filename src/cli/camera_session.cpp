@@ -23,7 +23,7 @@ bool CameraReading::select(std::string_view macText) {
     for (int index = 0; index < list.rowCount(); ++index) {
         if (list.row(index).caption() == macText) {
             list.select(index);
-            IPCAM_ListViewClick(config, list, discovery_, sender_);
+            selectCamera(config, list, discovery_, sender_);
             return true;
         }
     }

@@ -27,11 +27,10 @@ public:
 
     // Image_Search_CameraClick: the list is emptied and the discovery request broadcast.
     void search();
-    // Selects the camera's row and runs IPCAM_ListViewClick, which sends the three queries;
+    // Selects the camera's row and runs the selection, which sends the three queries;
     // false while the camera has not answered the search.
     bool select(std::string_view macText);
 
-    bool hasAnswered(std::string_view macText) const { return list.containsCaption(macText); }
     // The selected camera's settings reply has told its settings: an XML document, or a fixed
     // layout that carried its password credential (one without it tells the name alone).
     bool settingsArrived() const;

@@ -1,8 +1,51 @@
-// The text of --help: every mode and option, where passwords come from, and the exit statuses.
+// The text of --help: every mode and option, where passwords come from, and the exit statuses
+// from their table.
 
 #include "cli/command_line_options.h"
+#include "cli/exit_codes.h"
+
+#include <algorithm>
+#include <string_view>
 
 namespace vistrel {
+
+namespace {
+
+// The help's lines are at most this wide.
+constexpr std::size_t kHelpWidth = 92;
+// Where the meaning of an exit status starts, on its first line and on the lines that follow.
+constexpr std::string_view kMeaningIndent = "      ";
+
+// Appends `words` to `line`, breaking lines at spaces before they grow wider than the help.
+void appendWrapped(std::string& text, std::string line, std::string_view words) {
+    bool lineEmpty = true;
+    for (std::size_t at = 0; at < words.size();) {
+        const std::size_t space = std::min(words.find(' ', at), words.size());
+        const std::string_view word = words.substr(at, space - at);
+        at = space + 1;
+        if (!lineEmpty && line.size() + 1 + word.size() > kHelpWidth) {
+            text += line + '\n';
+            line = kMeaningIndent;
+            lineEmpty = true;
+        }
+        line += lineEmpty ? "" : " ";
+        line += word;
+        lineEmpty = false;
+    }
+    text += line + '\n';
+}
+
+std::string exitStatusSection() {
+    std::string text = "Exit status:\n";
+    for (const ExitCodeMeaning& row : kExitCodeMeanings) {
+        std::string line = "  " + std::to_string(row.code);
+        line.resize(kMeaningIndent.size(), ' ');
+        appendWrapped(text, line, row.meaning);
+    }
+    return text;
+}
+
+} // namespace
 
 std::string helpText() {
     return R"(Usage: vistrel-finder [MODE] [OPTIONS]
@@ -65,16 +108,7 @@ variable VISTREL_PASSWORD and the new one from VISTREL_NEW_PASSWORD; without the
 on the terminal, without echo (the new password twice). --snapshot takes the camera's
 administrator password the same way.
 
-Exit status:
-  0   done
-  1   a settings check refused the values; nothing was sent
-  2   UDP port 13364 cannot be used
-  3   the camera was not found, did not answer, or cannot be reached
-  4   the password is wrong or the camera refused the authentication
-  5   the camera did not come back with the requested settings
-  6   no picture arrived within --wait
-  64  usage error: unknown option, missing or malformed value
-)";
+)" + exitStatusSection();
 }
 
 } // namespace vistrel

@@ -1,5 +1,6 @@
 #include "cli/command_line_options.h"
 
+#include "protocol/address_text.h"
 #include "protocol/hex_digit.h"
 
 #include <algorithm>
@@ -278,31 +279,14 @@ std::optional<long> wholeNumberOf(std::string_view text, long least, long most) 
     return value;
 }
 
-// A dotted IPv4 address of four decimal octets, written again without leading zeros, which
-// the system's lookup would read as octal.
-std::optional<std::string> dottedAddressOf(std::string_view text) {
-    std::string address;
-    int octets = 0;
-    for (std::size_t from = 0; from <= text.size(); ++octets) {
-        const std::size_t dot = std::min(text.find('.', from), text.size());
-        const std::string_view octet = text.substr(from, dot - from);
-        const auto value = octet.size() <= 3 ? wholeNumberOf(octet, 0, 255) : std::nullopt;
-        if (!value) {
-            return std::nullopt;
-        }
-        address += (octets > 0 ? "." : "") + std::to_string(*value);
-        from = dot + 1;
-    }
-    return octets == 4 ? std::optional(address) : std::nullopt;
-}
-
 std::string readSnapshot(const GivenOptions& given, CommandLine& line) {
     SnapshotRequest& snapshot = line.snapshot;
     const std::string& camera = given.at(Option::Snapshot);
     if (const auto mac = normalizedMacText(camera)) {
         line.mac = *mac;
-    } else if (const auto ip = dottedAddressOf(camera)) {
-        snapshot.ip = *ip;
+    } else if (const auto ip = parseDottedDecimal(camera)) {
+        // Written again without leading zeros, which the system's lookup would read as octal.
+        snapshot.ip = formatDottedDecimal(*ip);
         if (given.contains(Option::Interface)) {
             return "--interface restricts a search; --snapshot with an IP address searches for "
                    "nothing";

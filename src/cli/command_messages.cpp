@@ -62,10 +62,9 @@ int checkInterfaceNames(const CommandLine& line, QTextStream& err) {
     return kExitUsage;
 }
 
-int reportPortUnavailable(const CameraSession& session, QTextStream& err) {
-    reportError(err, QStringLiteral("cannot listen on UDP port %1: %2")
-                         .arg(kAdminPort)
-                         .arg(session.errorString()));
+int reportPortUnavailable(const QString& reason, QTextStream& err) {
+    reportError(err,
+                QStringLiteral("cannot listen on UDP port %1: %2").arg(kAdminPort).arg(reason));
     return kExitPortUnavailable;
 }
 

@@ -24,7 +24,7 @@ void reportError(QTextStream& err, const Warning& warning);
 int checkInterfaceNames(const CommandLine& line, QTextStream& err);
 
 // The port cannot be had: says why and gives the exit status.
-int reportPortUnavailable(const CameraSession& session, QTextStream& err);
+int reportPortUnavailable(const QString& reason, QTextStream& err);
 
 // The camera did not answer the search, or sent no settings, within the wait: says which and
 // gives the exit status.

@@ -4,6 +4,7 @@
 #include "cli/camera_session.h"
 #include "cli/command_messages.h"
 #include "cli/exit_codes.h"
+#include "cli/named_camera.h"
 #include "cli/panel_input.h"
 #include "config/login_check.h"
 #include "config/panel_opening.h"
@@ -40,10 +41,10 @@ bool obtainPasswords(const CommandLine& line, const PasswordSources& sources, Pa
     return true;
 }
 
-// Image_ConfigClick sets the limits; the login dialog's password field takes no more than its
+// Configure sets the limits; the login dialog's password field takes no more than its
 // limit, so a longer password cannot be the right one.
 int logIn(CameraReading& reading, const SecretText& password, QTextStream& err) {
-    const ConfigureResult opened = Image_ConfigClick(reading.config, &reading.selectedRow());
+    const ConfigureResult opened = prepareConfigureLogin(reading.config, &reading.selectedRow());
     const int limit = opened.login.passwordMaxLength;
     if (characterCount(password.text()) > limit) {
         reportError(err, englishText(Warning::key(warning_keys::kWrongPassword)) +
@@ -52,7 +53,7 @@ int logIn(CameraReading& reading, const SecretText& password, QTextStream& err) 
                                  .arg(limit));
         return kExitAuthentication;
     }
-    const LoginResult login = Button_Login_OKClick(reading.config, password.text());
+    const LoginResult login = checkLoginPassword(reading.config, password.text());
     if (login.passed()) {
         return kExitDone;
     }
@@ -143,14 +144,11 @@ int runConfigure(const CommandLine& line, const PasswordSources& sources, QTextS
         return kExitUsage;
     }
     CameraSession session(line.interfaceNames);
-    if (!session.open()) {
-        return reportPortUnavailable(session, err);
-    }
     CameraReading reading(session.sender());
-    const ReadingOutcome outcome =
-        session.read(reading, line.mac, QDeadlineTimer(line.waitMilliseconds));
-    if (outcome != ReadingOutcome::Settings) {
-        return reportReadFailure(outcome, line, err);
+    if (const int status =
+            readNamedCamera(session, reading, line, QDeadlineTimer(line.waitMilliseconds), err);
+        status != kExitDone) {
+        return status;
     }
     RequestedSettings asked;
     if (const int status = sendSettings(session, reading, line, passwords, asked, err);

@@ -1,6 +1,8 @@
 #include "cli/headless_listing.h"
 
 #include "cli/camera_listing_format.h"
+#include "cli/command_messages.h"
+#include "cli/exit_codes.h"
 #include "discovery/camera_discovery.h"
 #include "net/admin_endpoint.h"
 #include "net/reply_delivery.h"
@@ -24,9 +26,7 @@ int runHeadlessListing(const ListingOptions& options, QTextStream& out, QTextStr
         net::deliverReplies(std::move(batch), discovery, selectedCamera.macText, discovery);
     });
     if (!endpoint.bind()) {
-        err << "vistrel-finder: cannot listen on UDP port " << kAdminPort << ": "
-            << endpoint.errorString() << '\n';
-        return kExitPortUnavailable;
+        return reportPortUnavailable(endpoint.errorString(), err);
     }
     endpoint.SendDatagram(RequestTemplates().DiscoveryRequest);
 
@@ -40,7 +40,7 @@ int runHeadlessListing(const ListingOptions& options, QTextStream& out, QTextStr
         out << formatCameraTable(list);
     }
     out.flush();
-    return 0;
+    return kExitDone;
 }
 
 } // namespace vistrel

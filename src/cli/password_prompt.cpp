@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
-#include <string.h>
 #include <termios.h>
 #include <unistd.h>
 

@@ -56,8 +56,8 @@ std::vector<std::string> differencesFrom(const RequestedSettings& asked,
     }
     compare(differences, "web port", std::to_string(camera.webPort), std::to_string(asked.webPort));
     compare(differences, "name", camera.cameraName, asked.name);
-    if (!Button_Login_OKClick(reported, expectedPassword).passed()) {
-        differences.push_back("the password is not the one asked for");
+    if (!checkLoginPassword(reported, expectedPassword).passed()) {
+        differences.emplace_back("the password is not the one asked for");
     }
     return differences;
 }

@@ -4,6 +4,7 @@
 #include "cli/camera_session.h"
 #include "cli/command_messages.h"
 #include "cli/exit_codes.h"
+#include "cli/named_camera.h"
 
 #include <QSaveFile>
 #include <chrono>
@@ -22,7 +23,7 @@ using Clock = std::chrono::steady_clock;
 class InterruptAtDeadline {
 public:
     InterruptAtDeadline(PictureSource& source, Clock::time_point deadline)
-        : thread_([&source, deadline](std::stop_token stop) {
+        : thread_([&source, deadline](const std::stop_token& stop) {
               std::mutex mutex;
               std::condition_variable_any wake;
               std::unique_lock lock(mutex);
@@ -58,16 +59,13 @@ int findCamera(const CommandLine& line, Clock::time_point deadline, Where& where
         return kExitDone;
     }
     CameraSession session(line.interfaceNames);
-    if (!session.open()) {
-        return reportPortUnavailable(session, err);
-    }
     CameraReading reading(session.sender());
     const auto left =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-    const ReadingOutcome outcome =
-        session.read(reading, line.mac, QDeadlineTimer(std::max<qint64>(left.count(), 0)));
-    if (outcome != ReadingOutcome::Settings) {
-        return reportReadFailure(outcome, line, err);
+    if (const int status = readNamedCamera(session, reading, line,
+                                           QDeadlineTimer(std::max<qint64>(left.count(), 0)), err);
+        status != kExitDone) {
+        return status;
     }
     const TDeviceItem& camera = reading.config.camera;
     where = {camera.ipTextNoBlanks, snapshot.port.value_or(camera.webPort)};

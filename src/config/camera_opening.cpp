@@ -15,9 +15,9 @@ std::string defaultPasswordDigestTextOf(const TDeviceItem& camera) {
     return mac ? passwordDigestText(*mac, kFactoryAdminPassword) : std::string();
 }
 
-CameraOpening IPCAM_TntListViewDblClick(CameraConfiguration& config, bool busy,
-                                        const CameraListRow* selectedRow,
-                                        const std::vector<std::string>& newCameraNames) {
+CameraOpening cameraOpening(CameraConfiguration& config, bool busy,
+                            const CameraListRow* selectedRow,
+                            const std::vector<std::string>& newCameraNames) {
     CameraOpening opening;
     if (busy) {
         opening.kind = OpeningKind::Busy;
@@ -43,7 +43,7 @@ CameraOpening IPCAM_TntListViewDblClick(CameraConfiguration& config, bool busy,
     return opening;
 }
 
-SetUpPages PreviewModeForSetUp(CameraConfiguration& config, int selectedEntryState) {
+SetUpPages setUpPagesAfterLogin(CameraConfiguration& config, int selectedEntryState) {
     LoadPanelFromCamera(config);
     const TDeviceItem& camera = config.camera;
     SetUpPages pages;
@@ -52,7 +52,7 @@ SetUpPages PreviewModeForSetUp(CameraConfiguration& config, int selectedEntrySta
     pages.addressTexts = {removeBlanks(camera.ipText), removeBlanks(camera.netmaskText),
                           removeBlanks(camera.gatewayText), removeBlanks(camera.dnsText)};
     if (selectedEntryState == kStateOther) {
-        pages.page = 12;
+        pages.page = WizardPage::OldNetwork;
         pages.lanTabInFront = true;
     }
     return pages;

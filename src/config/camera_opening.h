@@ -1,10 +1,11 @@
 #pragma once
-// Opening a camera for its set-up: the double-click decision (IPCAM_TntListViewDblClick) between
+// Opening a camera for its set-up: the double-click's decision between
 // the DHCP wait of a new camera and the login, and what a login in set-up mode opens
 // (PreviewMode's set-up branch).
 
 #include "config/camera_configuration.h"
 #include "config/warning.h"
+#include "config/wizard_page.h"
 #include "discovery/camera_list.h"
 
 #include <array>
@@ -39,20 +40,21 @@ std::string defaultPasswordDigestTextOf(const TDeviceItem& camera);
 // A camera whose name is in the new-camera list waits for its DHCP address; any other camera
 // asks for its password first, with 63-character limits for the name and the passwords.
 // Both clear the digest-verified flag and make page 9's radios usable.
-CameraOpening IPCAM_TntListViewDblClick(CameraConfiguration& config, bool busy,
-                                        const CameraListRow* selectedRow,
-                                        const std::vector<std::string>& newCameraNames);
+CameraOpening cameraOpening(CameraConfiguration& config, bool busy,
+                            const CameraListRow* selectedRow,
+                            const std::vector<std::string>& newCameraNames);
 
 // What the wizard opens after a login in set-up mode.
 struct SetUpPages {
-    int page = 2;               // 12 for a camera whose list state is 5, else 2
-    bool lanTabInFront = false; // page 12 opens on its LAN tab
+    // OldNetwork for a camera whose list state is 5, else Network.
+    WizardPage page = WizardPage::Network;
+    bool lanTabInFront = false; // OldNetwork opens on its LAN tab
     // The camera's IP, netmask, gateway and DNS texts for pages 2 and 12, without blanks.
     std::array<std::string, 4> addressTexts;
 };
 
 // PreviewMode in set-up mode: opens the panel for the camera (LoadPanelFromCamera) and tells
 // which wizard page shows it. selectedEntryState is the list state of the selected camera.
-SetUpPages PreviewModeForSetUp(CameraConfiguration& config, int selectedEntryState);
+SetUpPages setUpPagesAfterLogin(CameraConfiguration& config, int selectedEntryState);
 
 } // namespace vistrel

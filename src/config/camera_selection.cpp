@@ -26,8 +26,8 @@ void fillRecordFromRow(TDeviceItem& camera, const CameraListRow& row,
 
 } // namespace
 
-SelectionOutcome IPCAM_ListViewClick(CameraConfiguration& config, const CameraList& list,
-                                     CameraDiscovery& discovery, DatagramSender& sender) {
+SelectionOutcome selectCamera(CameraConfiguration& config, const CameraList& list,
+                              CameraDiscovery& discovery, DatagramSender& sender) {
     config.panel.setWirelessControlsEnabled(false);
     const int index = list.selectedIndex();
     if (index < 0) {

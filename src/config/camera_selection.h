@@ -1,5 +1,5 @@
 #pragma once
-// Selecting a camera in the list (IPCAM_ListViewClick) makes it the target of everything that
+// Selecting a camera in the list (the list view's click) makes it the target of everything that
 // follows: its row fills the camera record, the request templates get its MAC, and three
 // queries ask it for its settings, its wireless record and its DHCP state.
 
@@ -20,7 +20,7 @@ enum class SelectionOutcome {
 // Reads the list's selected row. The wireless controls are disabled until the camera's XML
 // settings reply enables them; the settings fields of the record keep the previous camera's
 // values until this camera's reply arrives. The wizard gets the camera's address as shown.
-SelectionOutcome IPCAM_ListViewClick(CameraConfiguration& config, const CameraList& list,
-                                     CameraDiscovery& discovery, DatagramSender& sender);
+SelectionOutcome selectCamera(CameraConfiguration& config, const CameraList& list,
+                              CameraDiscovery& discovery, DatagramSender& sender);
 
 } // namespace vistrel

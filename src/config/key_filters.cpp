@@ -3,8 +3,6 @@
 #include "config/decimal_text.h"
 #include "config/warning_keys.h"
 
-#include <array>
-
 namespace vistrel {
 
 namespace {
@@ -31,61 +29,7 @@ KeyPressDecision closesWindow(bool close) {
     return decision;
 }
 
-// Digit keys of the top row (48 to 57) and of the numeric keypad (96 to 105).
-bool isDigitVirtualKey(int key) {
-    return (key >= 48 && key <= 57) || (key >= 96 && key <= 105);
-}
-
-constexpr std::string_view kLastAddressField = "MEMO_SETTING_IP4_EDIT";
-constexpr std::string_view kFirstNetmaskField = "MEMO_SETTING_NETMASK1_EDIT";
-
-KeyUpDecision afterDigit(EditControl& field, std::string_view fieldName) {
-    const auto value = digitsValue(field.text);
-    if (!value) {
-        return {}; // pasted text: the LAN check refuses it
-    }
-    if (*value > 255) {
-        field.text = "255";
-        return {Warning::fixedText(warning_texts::kOctetRange), {}, true};
-    }
-    if (*value >= 100 && fieldName != kLastAddressField) {
-        return {std::nullopt, SettingsPanel::nextOctetFieldName(fieldName), true};
-    }
-    return {};
-}
-
-// The netmask of the address's class: A up to 126, B from 127, C from 192; the focus goes to
-// the first netmask field left to edit.
-KeyUpDecision fillNetmask(SettingsPanel& panel) {
-    struct ClassNetmask {
-        std::uint32_t first;
-        std::uint32_t last;
-        std::array<const char*, 4> netmask;
-        std::string_view focus;
-    };
-    static constexpr ClassNetmask kClasses[] = {
-        {1, 126, {"255", "0", "0", "0"}, "MEMO_SETTING_NETMASK1_EDIT"},
-        {127, 191, {"255", "255", "0", "0"}, "MEMO_SETTING_NETMASK2_EDIT"},
-        {192, 223, {"255", "255", "255", "0"}, "MEMO_SETTING_NETMASK3_EDIT"},
-    };
-    const auto firstOctet = digitsValue(panel.MEMO_SETTING_IP1_EDIT.text);
-    for (const ClassNetmask& c : kClasses) {
-        if (firstOctet && *firstOctet >= c.first && *firstOctet <= c.last) {
-            const auto fields = panel.octetFields(AddressGroup::Netmask);
-            for (std::size_t i = 0; i < fields.size(); ++i) {
-                fields[i]->text = c.netmask[i];
-            }
-            return {std::nullopt, c.focus, true};
-        }
-    }
-    return {std::nullopt, {}, true};
-}
-
 } // namespace
-
-KeyPressDecision Check_Num_Press(char32_t key) {
-    return acceptedIf(isDigit(key) || key == kBackspaceKey);
-}
 
 KeyPressDecision Check_WebPort_Press(char32_t key, std::string_view fieldText, bool textSelected) {
     if (key == kEscapeKey) {
@@ -122,18 +66,6 @@ KeyPressDecision Check_Exit(char32_t key) {
 
 KeyPressDecision Edit_KeyPress(char32_t key) {
     return acceptedIf(isDigit(key) || key == U'.' || key == kBackspaceKey);
-}
-
-KeyUpDecision Check_Key_Up(SettingsPanel& panel, std::string_view focusedField, int virtualKey) {
-    if (isDigitVirtualKey(virtualKey)) {
-        EditControl* field = panel.edit(focusedField);
-        const bool isOctetField = !SettingsPanel::nextOctetFieldName(focusedField).empty();
-        return field && isOctetField ? afterDigit(*field, focusedField) : KeyUpDecision{};
-    }
-    if (virtualKey == kTabVirtualKey && focusedField == kFirstNetmaskField) {
-        return fillNetmask(panel);
-    }
-    return {};
 }
 
 } // namespace vistrel

@@ -1,9 +1,8 @@
 #pragma once
 // The keyboard rules of the settings fields, the camera list and the wizard's address edits, as
 // decisions: the window that received the key applies them (discards the character, shows the
-// warning, moves the focus, selects the text, closes itself or opens the web page).
+// warning, closes itself or opens the web page).
 
-#include "config/settings_panel.h"
 #include "config/warning.h"
 
 #include <optional>
@@ -15,8 +14,6 @@ namespace vistrel {
 inline constexpr char32_t kBackspaceKey = 8;
 inline constexpr char32_t kEnterKey = 13;
 inline constexpr char32_t kEscapeKey = 27;
-// Virtual-key code of a key release.
-inline constexpr int kTabVirtualKey = 9;
 
 struct KeyPressDecision {
     bool accepted = true; // false: the typed character is discarded
@@ -25,8 +22,6 @@ struct KeyPressDecision {
     bool openWebPage = false; // run the web page launch for the selected camera
 };
 
-// Octet fields: digits and Backspace.
-KeyPressDecision Check_Num_Press(char32_t key);
 // Web port: digits and Backspace; a lone 0 takes no further digit unless it is selected, so
 // no port starts with a zero. Escape closes the main window.
 KeyPressDecision Check_WebPort_Press(char32_t key, std::string_view fieldText, bool textSelected);
@@ -39,17 +34,5 @@ KeyPressDecision Judge_Enter(char32_t key);
 KeyPressDecision Check_Exit(char32_t key);
 // The wizard's address edits: digits, "." and Backspace.
 KeyPressDecision Edit_KeyPress(char32_t key);
-
-struct KeyUpDecision {
-    std::optional<Warning> warning;
-    std::string_view focus; // the field to focus; empty: the focus stays
-    bool selectAll = false; // select all text of the field that has the focus afterwards
-};
-
-// Runs after a key changed the octet field that has the focus. A digit making the value
-// greater than 255 warns "0  ~   255" and leaves "255" selected; a value of 100 or more moves
-// on to the next field (not from the last address field). Tab arriving in the first netmask
-// field fills a netmask of the address's class and focuses its first field to edit.
-KeyUpDecision Check_Key_Up(SettingsPanel& panel, std::string_view focusedField, int virtualKey);
 
 } // namespace vistrel

@@ -35,7 +35,7 @@ LoginResult checkDigest(CameraConfiguration& config, std::string_view typedPassw
 
 } // namespace
 
-LoginResult Button_Login_OKClick(CameraConfiguration& config, std::string_view typedPassword) {
+LoginResult checkLoginPassword(CameraConfiguration& config, std::string_view typedPassword) {
     if (!reportedBySelectedCamera(config)) {
         return refused(warning_keys::kSettingsNotReceived);
     }

@@ -1,5 +1,5 @@
 #pragma once
-// The login dialog's check of the typed administrator password (Button_Login_OKClick) against
+// The login dialog's check of the typed administrator password (its OK) against
 // what the selected camera reported about itself in its settings reply.
 
 #include "config/camera_configuration.h"
@@ -30,6 +30,6 @@ struct LoginResult {
 // MAC (without regard to case); a digest match marks the login digest-verified and puts the
 // typed password into the long record's password field. Whatever the outcome, the dialog
 // closes; on a pass the caller continues with PreviewMode.
-LoginResult Button_Login_OKClick(CameraConfiguration& config, std::string_view typedPassword);
+LoginResult checkLoginPassword(CameraConfiguration& config, std::string_view typedPassword);
 
 } // namespace vistrel

@@ -22,7 +22,8 @@ void applyLengthLimits(SettingsPanel& panel, LengthLimits limits) {
     panel.STATIC_SETTING_CONFIRMPASSWORD_EDIT.maxLength = limits.password;
 }
 
-ConfigureResult Image_ConfigClick(CameraConfiguration& config, const CameraListRow* selectedRow) {
+ConfigureResult prepareConfigureLogin(CameraConfiguration& config,
+                                      const CameraListRow* selectedRow) {
     if (!selectedRow) {
         return {Warning::key(warning_keys::kSelectACamera), {}};
     }
@@ -37,6 +38,8 @@ void LoadPanelFromCamera(CameraConfiguration& config) {
     SettingsPanel& panel = config.panel;
     const TDeviceItem& camera = config.camera;
     panel.enterSettingsMode();
+    // A new password left from another camera's refused write must not go to this one.
+    panel.emptyPasswordFields();
     config.addressChoice.enableFixedAddressPage(true);
     config.addressChoice.showCameraAddressMode(camera.dhcpFlag != 0 ? AddressMode::Dhcp
                                                                     : AddressMode::Fixed);

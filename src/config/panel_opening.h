@@ -1,5 +1,5 @@
 #pragma once
-// Opening the settings panel: configure (Image_ConfigClick) prepares the login that guards it,
+// Opening the settings panel: configure prepares the login that guards it,
 // and LoadPanelFromCamera fills it from the selected camera once the login passed.
 
 #include "config/camera_configuration.h"
@@ -42,10 +42,12 @@ struct ConfigureResult {
 // Configure: sets the panel's limits from the selected camera, shows the wireless tab only for
 // a camera in XML mode and brings the LAN tab to the front. The caller then re-applies the
 // language and opens the login for configuration; its success runs LoadPanelFromCamera.
-ConfigureResult Image_ConfigClick(CameraConfiguration& config, const CameraListRow* selectedRow);
+ConfigureResult prepareConfigureLogin(CameraConfiguration& config,
+                                      const CameraListRow* selectedRow);
 
 // Settings mode, page 9 of the wizard usable, the DHCP choice of all four radio pairs from the
-// camera, and the address fields, web port and camera name from its record.
+// camera, the address fields, web port and camera name from its record, and the new password
+// fields empty.
 void LoadPanelFromCamera(CameraConfiguration& config);
 
 } // namespace vistrel

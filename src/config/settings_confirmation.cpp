@@ -2,6 +2,7 @@
 
 #include "config/lan_check.h"
 #include "config/security_check.h"
+#include "config/warning_keys.h"
 #include "config/wireless_check.h"
 #include "protocol/settings_request.h"
 
@@ -58,7 +59,7 @@ ConfirmResult Image_Settings_OKClick(CameraConfiguration& config, std::string_vi
     config.panel.returnToListMode(rowSelected);
     auto datagram = buildRequest(config, loginPassword);
     if (!datagram) {
-        return {ConfirmStatus::NotBuilt, std::nullopt, {}};
+        return {ConfirmStatus::NotBuilt, Warning::key(warning_keys::kSettingsNotSent), {}};
     }
     return {ConfirmStatus::Ready, std::nullopt, std::move(*datagram)};
 }

@@ -16,7 +16,7 @@ enum class ConfirmStatus {
     Refused,  // a check refused: show its warning; nothing to send, no search, settings mode
     Ready,    // send the datagram, then start a search
     NotBuilt, // the request could not be built (no valid camera MAC, or the compressor failed):
-              // nothing to send; start the search all the same
+              // show the warning "Settings_Not_Sent"; nothing to send, no search
 };
 
 struct ConfirmResult {

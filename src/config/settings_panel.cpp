@@ -156,15 +156,6 @@ std::array<const EditControl*, 4> SettingsPanel::octetFields(AddressGroup group)
     return octetFieldsOf(*this, group);
 }
 
-std::string_view SettingsPanel::nextOctetFieldName(std::string_view name) {
-    const auto found = std::ranges::find(kOctetFields, name, &NamedMember<EditControl>::first);
-    if (found == kOctetFields.end()) {
-        return {};
-    }
-    return found + 1 == kOctetFields.end() ? std::string_view("MEMO_SETTING_WebPort_EDIT")
-                                           : (found + 1)->first;
-}
-
 void SettingsPanel::enterSettingsMode() {
     Image_Browser.visible = false;
     Image_Config.visible = false;

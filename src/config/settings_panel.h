@@ -97,12 +97,9 @@ struct SettingsPanel {
     ComboBoxControl* comboBox(std::string_view name);
     ImageControl* image(std::string_view name);
 
-    // The four octet fields of an address, and all sixteen in tab order (the web port follows).
+    // The four octet fields of an address.
     std::array<EditControl*, 4> octetFields(AddressGroup group);
     std::array<const EditControl*, 4> octetFields(AddressGroup group) const;
-    // The name of the field after `name` in tab order; empty after the web port or for a
-    // field that is not an octet field.
-    static std::string_view nextOctetFieldName(std::string_view name);
 
     // Settings mode: confirm and cancel shown, web page and configure hidden.
     void enterSettingsMode();

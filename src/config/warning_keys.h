@@ -34,6 +34,9 @@ inline constexpr std::string_view kSelectACamera = "Please_Select_A_Camera";
 inline constexpr std::string_view kWrongPassword = "Input_Password_Err";
 inline constexpr std::string_view kSettingsNotReceived = "Camera_Settings_Not_Received";
 
+// Confirm.
+inline constexpr std::string_view kSettingsNotSent = "Settings_Not_Sent";
+
 inline constexpr std::array kAll{
     kIpComplete,
     kNetmaskComplete,
@@ -56,6 +59,7 @@ inline constexpr std::array kAll{
     kSelectACamera,
     kWrongPassword,
     kSettingsNotReceived,
+    kSettingsNotSent,
 };
 
 } // namespace vistrel::warning_keys
@@ -63,7 +67,6 @@ inline constexpr std::array kAll{
 namespace vistrel::warning_texts {
 
 // Fixed texts without a Language.ini key.
-inline constexpr std::string_view kOctetRange = "0  ~   255"; // two blanks, then three
 inline constexpr std::string_view kBusySearching = "The admin utility is busy searching.";
 
 } // namespace vistrel::warning_texts

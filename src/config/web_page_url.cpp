@@ -9,7 +9,7 @@ std::string webPageUrl(const TDeviceItem& camera) {
     return "http://" + removeBlanks(camera.browserIpText) + ":" + std::to_string(camera.webPort);
 }
 
-WebPageTarget Image_BrowserClick(const TDeviceItem& camera, bool rowSelected) {
+WebPageTarget webPageTarget(const TDeviceItem& camera, bool rowSelected) {
     if (!rowSelected) {
         return {Warning::key(warning_keys::kSelectACamera), {}};
     }

@@ -19,8 +19,8 @@ struct WebPageTarget {
     std::string url;
 };
 
-// Image_BrowserClick's decision. The caller starts the browser and warns "Open_Browser_Fail"
+// What the web page command opens. The caller starts the browser and warns "Open_Browser_Fail"
 // when that fails.
-WebPageTarget Image_BrowserClick(const TDeviceItem& camera, bool rowSelected);
+WebPageTarget webPageTarget(const TDeviceItem& camera, bool rowSelected);
 
 } // namespace vistrel

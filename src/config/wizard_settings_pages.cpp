@@ -18,18 +18,20 @@ WizardPageOk confirmAfter(CheckResult check, CameraConfiguration& config,
     if (!check.passed()) {
         return {std::move(check.warning), {}};
     }
-    return {std::nullopt, Image_Settings_OKClick(config, loginPassword, rowSelected)};
+    ConfirmResult confirm = Image_Settings_OKClick(config, loginPassword, rowSelected);
+    std::optional<Warning> warning = confirm.warning;
+    return {std::move(warning), std::move(confirm)};
 }
 
 } // namespace
 
-WizardPageOk Button_T2_OKClick(CameraConfiguration& config, const WizardAddressTexts& addresses,
-                               std::string_view loginPassword, bool rowSelected) {
+WizardPageOk confirmNetworkPage(CameraConfiguration& config, const WizardAddressTexts& addresses,
+                                std::string_view loginPassword, bool rowSelected) {
     putAddresses(config, addresses);
     return confirmAfter(Check_Lan_Settings(config), config, loginPassword, rowSelected);
 }
 
-WizardPageOk TntButton_T12_OKClick(CameraConfiguration& config, const WizardAddressTexts& addresses,
+WizardPageOk confirmOldNetworkPage(CameraConfiguration& config, const WizardAddressTexts& addresses,
                                    const WizardNameTexts& name, std::string_view loginPassword,
                                    bool rowSelected) {
     putAddresses(config, addresses);

@@ -29,22 +29,23 @@ struct WizardNameTexts {
 };
 
 struct WizardPageOk {
-    // The page's own check refused: show the warning; the wizard stays on its page.
+    // The page's own check or the confirm refused, or the request could not be built: show the
+    // warning; nothing is sent and the wizard stays on its page.
     std::optional<Warning> warning;
-    // Otherwise the confirm ran: send its datagram when ready, then restart the search and
-    // close the wizard without asking, whatever its status.
+    // Otherwise the confirm's datagram: send it, then restart the search and close the wizard
+    // without asking.
     ConfirmResult confirm;
 
     bool staysOnPage() const { return warning.has_value(); }
 };
 
-// Button_T2_OKClick: the addresses into the panel, Check_Lan_Settings, then confirm.
-WizardPageOk Button_T2_OKClick(CameraConfiguration& config, const WizardAddressTexts& addresses,
-                               std::string_view loginPassword, bool rowSelected);
+// Page 2's OK: the addresses into the panel, Check_Lan_Settings, then confirm.
+WizardPageOk confirmNetworkPage(CameraConfiguration& config, const WizardAddressTexts& addresses,
+                                std::string_view loginPassword, bool rowSelected);
 
-// TntButton_T12_OKClick: the addresses, the name and both passwords into the panel,
+// Page 12's OK buttons: the addresses, the name and both passwords into the panel,
 // Check_Security_Settings, then confirm, which checks the addresses as well.
-WizardPageOk TntButton_T12_OKClick(CameraConfiguration& config, const WizardAddressTexts& addresses,
+WizardPageOk confirmOldNetworkPage(CameraConfiguration& config, const WizardAddressTexts& addresses,
                                    const WizardNameTexts& name, std::string_view loginPassword,
                                    bool rowSelected);
 

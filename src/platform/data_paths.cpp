@@ -22,14 +22,14 @@ QString installedDataDirectory() {
 } // namespace
 
 QString dataFilePath(const QString& name) {
-    const QString inWorkingDirectory = QDir::current().filePath(name);
+    QString inWorkingDirectory = QDir::current().filePath(name);
     if (QFileInfo::exists(inWorkingDirectory)) {
         return inWorkingDirectory;
     }
     // An installed finder finds its own data; a finder in its build tree, and the tests, find
     // the data of the source tree they were built from.
     for (const QString& directory : {installedDataDirectory(), QStringLiteral(VISTREL_DATA_DIR)}) {
-        const QString path = QDir(directory).filePath(name);
+        QString path = QDir(directory).filePath(name);
         if (!directory.isEmpty() && QFileInfo::exists(path)) {
             return path;
         }

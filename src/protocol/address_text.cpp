@@ -42,6 +42,29 @@ std::string formatDottedDecimal(const Ipv4Address& ip) {
     return text;
 }
 
+std::optional<Ipv4Address> parseDottedDecimal(std::string_view text) {
+    Ipv4Address address{};
+    for (std::size_t i = 0; i < address.size(); ++i) {
+        const bool last = i + 1 == address.size();
+        const std::size_t end = last ? text.size() : text.find('.');
+        const std::string_view octet = text.substr(0, end);
+        if (end == std::string_view::npos || octet.empty() || octet.size() > 3 ||
+            !std::ranges::all_of(octet, [](char c) { return c >= '0' && c <= '9'; })) {
+            return std::nullopt;
+        }
+        int value = 0;
+        for (const char digit : octet) {
+            value = value * 10 + (digit - '0');
+        }
+        if (value > 255) {
+            return std::nullopt;
+        }
+        address[i] = static_cast<std::uint8_t>(value);
+        text.remove_prefix(last ? text.size() : end + 1);
+    }
+    return address;
+}
+
 std::string removeBlanks(std::string_view text) {
     std::string result(text);
     std::erase(result, ' ');

@@ -27,6 +27,10 @@ std::string formatIpText(const Ipv4Address& ip);
 // "192.168.2.3": no padding, as the settings document writes addresses.
 std::string formatDottedDecimal(const Ipv4Address& ip);
 
+// Four decimal octets of one to three digits, 0 to 255, separated by single dots, nothing
+// else: "192.168.2.3". nullopt for anything else, such as a sign, a blank or a fifth part.
+std::optional<Ipv4Address> parseDottedDecimal(std::string_view text);
+
 // The text with every blank removed: the form used wherever a connection is made.
 std::string removeBlanks(std::string_view text);
 

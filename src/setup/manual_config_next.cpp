@@ -24,8 +24,8 @@ void storeTypedAddresses(TDeviceItem& camera, const WizardAddressTexts& typed) {
 
 } // namespace
 
-ManualTestStart Button_T9_NextClick(CameraConfiguration& config, WizardState& state,
-                                    const WizardAddressTexts& typed, bool rowSelected) {
+ManualTestStart startFixedAddressTest(CameraConfiguration& config, WizardState& state,
+                                      const WizardAddressTexts& typed, bool rowSelected) {
     PutAddressesInPanel(config.panel, typed.ip, typed.subnet, typed.gateway, typed.dns);
     ManualTestStart start;
     if (CheckResult check = Check_Lan_Settings(config); !check.passed()) {
@@ -37,10 +37,16 @@ ManualTestStart Button_T9_NextClick(CameraConfiguration& config, WizardState& st
                   kFactoryAdminPassword);
     }
     start.confirm = Image_Settings_OKClick(config, kFactoryAdminPassword, rowSelected);
+    if (start.confirm.status != ConfirmStatus::Ready) {
+        start.warning = start.confirm.warning;
+        return start;
+    }
     state.ManualConfirmed = false;
     state.ManualSeconds = kManualSeconds;
-    start.countdown = {9, kManualSeconds};
+    start.countdown = {WizardPage::ManualConfig, kManualSeconds};
     storeTypedAddresses(config.camera, typed);
+    // Later writes of this set-up reopen the panel from the record: they keep the mode sent.
+    config.camera.dhcpFlag = config.addressChoice.wizardChoosesDhcp() ? 1 : 0;
     return start;
 }
 

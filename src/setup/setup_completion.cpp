@@ -54,9 +54,9 @@ std::vector<std::uint8_t> longSetupMark(CameraConfiguration& config) {
 
 } // namespace
 
-SetupCompletion Button_T5_OKClick(CameraConfiguration& config, const WizardNameTexts& texts,
-                                  bool digestVerified, std::string_view loginPassword,
-                                  bool rowSelected) {
+SetupCompletion completeSetup(CameraConfiguration& config, const WizardNameTexts& texts,
+                              bool digestVerified, std::string_view loginPassword,
+                              bool rowSelected) {
     LoadPanelFromCamera(config);
     putPageIntoPanel(config, texts);
     if (CheckResult check = Check_Security_Settings(config); !check.passed()) {
@@ -78,6 +78,10 @@ SetupCompletion Button_T5_OKClick(CameraConfiguration& config, const WizardNameT
     const std::string_view proof =
         completion.loginPassword ? *completion.loginPassword : loginPassword;
     completion.confirm = Image_Settings_OKClick(config, proof, rowSelected);
+    if (completion.confirm.status != ConfirmStatus::Ready) {
+        completion.warning = completion.confirm.warning;
+        return completion;
+    }
     completion.link = dynamicDnsLink(config.camera.macText);
     return completion;
 }

@@ -10,7 +10,7 @@
 namespace vistrel {
 
 struct WizardState {
-    bool SurveyReceived = false;  // a site-survey answer has been listed
+    bool SurveyReceived = false;  // a survey answer was listed or the survey left: ask no more
     bool CloudConfirmed = false;  // the camera confirmed its link during page 1's test
     bool ManualConfirmed = false; // the same during page 9's test
     bool LinkConfirmed = false;   // the same during page 7's test

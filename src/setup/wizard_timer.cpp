@@ -47,7 +47,7 @@ private:
     void send(WizardRequest request) { out_.requests.push_back(request); }
 
     // Counts the page's countdown down by one and returns the new value.
-    int countDown(int page, int& seconds) {
+    int countDown(WizardPage page, int& seconds) {
         out_.countdown = Countdown{page, seconds};
         return --seconds;
     }
@@ -63,7 +63,9 @@ private:
         out_.stopTimer = true;
     }
 
-    int confirmedPage() const { return in_.wirelessModel ? 4 : 3; }
+    WizardPage confirmedPage() const {
+        return in_.wirelessModel ? WizardPage::Wireless : WizardPage::Wire;
+    }
 
     void repeatSurvey() {
         if (s_.SurveyReceived) {
@@ -76,13 +78,13 @@ private:
     }
 
     void linkTestWaiting() {
-        if (page_ != 7 || s_.LinkSeconds < kTestFailsAt || s_.LinkConfirmed) {
+        if (page_ != WizardPage::Test || s_.LinkSeconds < kTestFailsAt || s_.LinkConfirmed) {
             return;
         }
-        const int left = countDown(7, s_.LinkSeconds);
+        const int left = countDown(WizardPage::Test, s_.LinkSeconds);
         send(WizardRequest::LinkTest);
         if (left == kTestFailsAt) {
-            endWait({7,
+            endWait({WizardPage::Test,
                      false,
                      {{language_keys::kLinkNotDetected, {}}, {"TntButton_T10_Retry", "?"}, {}},
                      {"TntButton_T10_Retry", {}}});
@@ -90,30 +92,30 @@ private:
     }
 
     void linkTestConfirmed() {
-        if (page_ != 7 || s_.LinkSeconds < kTestFailsAt || !s_.LinkConfirmed) {
+        if (page_ != WizardPage::Test || s_.LinkSeconds < kTestFailsAt || !s_.LinkConfirmed) {
             return;
         }
-        endWait({7,
+        endWait({WizardPage::Test,
                  true,
                  {{language_keys::kLinkDetected, {}}, {"TntLabel_T7_2", {}}, {"TntLabel_T7_3", {}}},
                  {"TntButton_T3_Next", {}}});
     }
 
     void cloudTestWaiting() {
-        if (page_ != 1 || s_.CloudSeconds < kTestFailsAt || s_.CloudConfirmed) {
+        if (page_ != WizardPage::Dhcp || s_.CloudSeconds < kTestFailsAt || s_.CloudConfirmed) {
             return;
         }
-        const int left = countDown(1, s_.CloudSeconds);
+        const int left = countDown(WizardPage::Dhcp, s_.CloudSeconds);
         if (multipleOf(left, kPollEverySeconds)) {
             send(WizardRequest::LinkTest);
         }
         if (left == kTestFailsAt) {
-            showNextPage({10, in_.dhcpAddresses, in_.dhcpAddresses, true});
+            showNextPage({WizardPage::CloudFailed, in_.dhcpAddresses, in_.dhcpAddresses, true});
         }
     }
 
     void cloudTestConfirmed() {
-        if (page_ != 1 || s_.CloudSeconds < kTestFailsAt || !s_.CloudConfirmed) {
+        if (page_ != WizardPage::Dhcp || s_.CloudSeconds < kTestFailsAt || !s_.CloudConfirmed) {
             return;
         }
         s_.CloudConfirmed = false;
@@ -121,21 +123,23 @@ private:
     }
 
     void manualTestWaiting() {
-        if (page_ != 9 || s_.ManualSeconds < kTestFailsAt || s_.ManualConfirmed) {
+        if (page_ != WizardPage::ManualConfig || s_.ManualSeconds < kTestFailsAt ||
+            s_.ManualConfirmed) {
             return;
         }
-        const int left = countDown(9, s_.ManualSeconds);
+        const int left = countDown(WizardPage::ManualConfig, s_.ManualSeconds);
         if (multipleOf(left, kPollEverySeconds)) {
             send(WizardRequest::LinkTest);
         }
         if (left == kTestFailsAt) {
-            showNextPage({10, withIp(in_.fixedAddresses, in_.cameraAddress),
+            showNextPage({WizardPage::CloudFailed, withIp(in_.fixedAddresses, in_.cameraAddress),
                           withIp(in_.fixedAddresses, in_.cameraIpText), false});
         }
     }
 
     void manualTestConfirmed() {
-        if (page_ != 9 || s_.ManualSeconds < kTestFailsAt || !s_.ManualConfirmed) {
+        if (page_ != WizardPage::ManualConfig || s_.ManualSeconds < kTestFailsAt ||
+            !s_.ManualConfirmed) {
             return;
         }
         s_.ManualConfirmed = false;
@@ -145,7 +149,8 @@ private:
 
     // The camera may answer at its new address only: its discovery answers tell where it is.
     void rediscoverCamera() {
-        if (page_ != 9 || s_.ManualSeconds <= kRediscoverAbove || s_.ManualConfirmed) {
+        if (page_ != WizardPage::ManualConfig || s_.ManualSeconds <= kRediscoverAbove ||
+            s_.ManualConfirmed) {
             return;
         }
         out_.trackCameraAddress = true;
@@ -155,16 +160,16 @@ private:
     }
 
     void wpsWaiting() {
-        if (page_ != 11 || s_.WpsSeconds < kWpsFailsAt || s_.WpsConfirmed) {
+        if (page_ != WizardPage::WpsSetup || s_.WpsSeconds < kWpsFailsAt || s_.WpsConfirmed) {
             return;
         }
-        const int left = countDown(11, s_.WpsSeconds);
+        const int left = countDown(WizardPage::WpsSetup, s_.WpsSeconds);
         if (multipleOf(left, kPollEverySeconds)) {
             send(WizardRequest::WpsStatus);
         }
         if (left == kWpsFailsAt) {
             s_.WpsSucceeded = false;
-            endWait({11,
+            endWait({WizardPage::WpsSetup,
                      false,
                      {{language_keys::kWpsFailed, {}}, {"TntButton_T10_Retry", "?"}},
                      {"TntButton_T10_Retry", {}}});
@@ -172,12 +177,12 @@ private:
     }
 
     void wpsConfirmed() {
-        if (page_ != 11 || s_.WpsSeconds < kTestFailsAt || !s_.WpsConfirmed) {
+        if (page_ != WizardPage::WpsSetup || s_.WpsSeconds < kTestFailsAt || !s_.WpsConfirmed) {
             return;
         }
         s_.WpsConfirmed = false;
         s_.WpsSucceeded = true;
-        endWait({11,
+        endWait({WizardPage::WpsSetup,
                  true,
                  {{language_keys::kWpsConnected, {}}, {"TntLabel_T11_2", {}}},
                  {"TntButton_T3_Next", {}}});
@@ -185,29 +190,29 @@ private:
 
     WizardState& s_;
     const WizardTickInput& in_;
-    int page_;
+    WizardPage page_;
     WizardTick out_;
 };
 
 } // namespace
 
-WizardTick Timer_WizardTimer(WizardState& state, const WizardTickInput& input) {
+WizardTick wizardTick(WizardState& state, const WizardTickInput& input) {
     return TickSteps(state, input).run();
 }
 
-Countdown Button_T1_NextClick(WizardState& state) {
+Countdown startCloudTest(WizardState& state) {
     state.CloudConfirmed = false;
     state.CloudSeconds = kCloudSeconds;
-    return {1, kCloudSeconds};
+    return {WizardPage::Dhcp, kCloudSeconds};
 }
 
-LinkTestNext Button_T7_NextClick(WizardState& state, bool testEnded) {
+LinkTestNext linkTestNext(WizardState& state, bool testEnded) {
     state.LinkSeconds = kLinkSeconds;
     LinkTestNext next;
     if (state.LinkConfirmed) {
-        next.showPage = 5;
+        next.showPage = WizardPage::Name;
     } else if (testEnded) {
-        next.showPage = 8;
+        next.showPage = WizardPage::RePlugIn;
     }
     state.LinkConfirmed = false;
     return next;

@@ -3,6 +3,7 @@
 // works on the wizard's shared state and says what to send and what the pages show, for the
 // window to apply. One tick a second; a reply that sets a flag is acted on at the next tick.
 
+#include "config/wizard_page.h"
 #include "localization/language_keys.h"
 #include "setup/wizard_state.h"
 
@@ -36,18 +37,18 @@ using AddressTexts = std::array<std::string, 4>;
 
 // What a tick reads from the window and the camera.
 struct WizardTickInput {
-    int shownPage = 0;           // the page the last ShowPage made visible
-    bool wirelessModel = false;  // IsWirelessModel of the selected camera's model code
-    AddressTexts dhcpAddresses;  // Label_T1_IP … Label_T1_DNS
-    AddressTexts fixedAddresses; // Edit_T9_IP … Edit_T9_DNS
-    std::string cameraIpText;    // the selected camera's IP text, from its record
-    std::string cameraAddress;   // CameraAddress, which re-discovery may have moved
+    WizardPage shownPage = WizardPage::None; // the page the last ShowPage made visible
+    bool wirelessModel = false;              // IsWirelessModel of the selected camera's model code
+    AddressTexts dhcpAddresses;              // Label_T1_IP … Label_T1_DNS
+    AddressTexts fixedAddresses;             // Edit_T9_IP … Edit_T9_DNS
+    std::string cameraIpText;                // the selected camera's IP text, from its record
+    std::string cameraAddress;               // CameraAddress, which re-discovery may have moved
 };
 
 // The countdown label of a test page (Label_T1_Sec, Label_T7_Sec, Label_T9_Sec, Label_T11_Sec)
 // shows this number.
 struct Countdown {
-    int page = 0;
+    WizardPage page = WizardPage::None;
     int seconds = 0;
 
     bool operator==(const Countdown&) const = default;
@@ -56,8 +57,9 @@ struct Countdown {
 // The cloud test of page 1 or 9 has ended: the addresses go to the value labels of the page
 // that follows, which then shows.
 struct CloudTestEnd {
-    int nextPage = 0;    // 3 (wired) or 4 (wireless) after a confirmation, 10 after a time-out
-    AddressTexts values; // Label_T<nextPage>_IPText … Label_T<nextPage>_DNSText
+    // Wire or Wireless after a confirmation, CloudFailed after a time-out.
+    WizardPage nextPage = WizardPage::None;
+    AddressTexts values;                           // the IPText … DNSText labels of nextPage
     std::optional<AddressTexts> fixedAddressEdits; // new texts of Edit_T9_IP … Edit_T9_DNS
     bool loadPanelFromCamera = false;              // open the panel for the camera first
 };
@@ -66,9 +68,9 @@ struct CloudTestEnd {
 // the page's action button (Next on page 7, Start on page 11) takes the caption and is
 // enabled, and Cancel is shown and enabled.
 struct WaitEnd {
-    int page = 0;
+    WizardPage page = WizardPage::None; // Test or WpsSetup
     bool confirmed = false;
-    std::vector<WizardText> results; // TntLabel_T<page>_1 onwards
+    std::vector<WizardText> results; // the page's result lines, TntLabel_T<n>_1 onwards
     WizardText actionCaption;
 };
 
@@ -82,25 +84,26 @@ struct WizardTick {
 };
 
 // One tick of Timer_Wizard: the survey repeat on every page, then the steps of the test pages
-// 7, 1, 9 and 11 in this order. A step that shows another page ends the test page's steps
-// for this tick.
-WizardTick Timer_WizardTimer(WizardState& state, const WizardTickInput& input);
+// Test, Dhcp, ManualConfig and WpsSetup in this order. A step that shows another page ends the
+// test page's steps for this tick.
+WizardTick wizardTick(WizardState& state, const WizardTickInput& input);
 
-// Button_T1_NextClick, run by the DHCP wait: page 1's cloud test starts; the window enables
-// the timer and shows the countdown.
-Countdown Button_T1_NextClick(WizardState& state);
+// Page 1's cloud test starts (its hidden Next, run by the DHCP wait); the window enables the
+// timer and shows the countdown.
+Countdown startCloudTest(WizardState& state);
 
 // What page 7's Next does.
 struct LinkTestNext {
-    int showPage = 0;           // 5 after a confirmed test, 8 after a failed one; 0: start it
-    Countdown countdown{7, 90}; // Label_T7_Sec's text, whatever happens
+    // Name after a confirmed test, RePlugIn after a failed one; None: start the test.
+    WizardPage showPage = WizardPage::None;
+    Countdown countdown{WizardPage::Test, 90}; // Label_T7_Sec's text, whatever happens
     // Starting: the timer runs, the countdown shows, Next is disabled with this caption,
     // Cancel hides and the first link test goes out.
     WizardText waitCaption{language_keys::kWait, {}};
 };
 
-// Button_T7_NextClick. testEnded: TntLabel_T7_3 is visible, as the end of a test leaves it
-// (preparing page 7 hides it). LinkConfirmed is false afterwards.
-LinkTestNext Button_T7_NextClick(WizardState& state, bool testEnded);
+// Page 7's Next. testEnded: TntLabel_T7_3 is visible, as the end of a test leaves it (preparing
+// page 7 hides it). LinkConfirmed is false afterwards.
+LinkTestNext linkTestNext(WizardState& state, bool testEnded);
 
 } // namespace vistrel

@@ -158,7 +158,14 @@ void TMainForm::createSecondaryWindows() {
     language_.setCameraListRepaint([this] { ListBox_IPCAM_->redraw(); });
 }
 
-TMainForm::~TMainForm() = default;
+// The preview's stop serves events while its worker ends: the timers and the endpoint's
+// deliveries stop first, while every window and object they touch still exists.
+TMainForm::~TMainForm() {
+    GetDhcp_Timer_.stop();
+    TForm_Wizard_->Timer_Wizard().stop();
+    IdUDPServer_.setReceiveHandler({});
+    TForm_Preview_->Stop_View();
+}
 
 std::vector<QWidget*> TMainForm::allWindows() {
     return {this,
@@ -322,7 +329,9 @@ void TMainForm::Image_SetClick() {
 
 void TMainForm::GetDhcp_TimerTimer() {
     runDhcpWait();
-    if (search_.runPendingSearch()) {
+    // The search after a hand-over to the preview may come while a new camera's DHCP wait
+    // runs, which needs the timer until it ends.
+    if (search_.runPendingSearch() && !dhcpWait_.active()) {
         GetDhcp_Timer_.stop();
     }
     if (search_.TimerTicks == 0) {

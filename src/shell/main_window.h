@@ -113,6 +113,8 @@ public:
     TMessage_Dialog_Wchar& messageDialog() { return *TMessage_Dialog_Wchar_; }
     TForm_Wizard& wizard() { return *TForm_Wizard_; }
     TForm_Preview& previewWindow() { return *TForm_Preview_; }
+    TForm_Waiting& waitingWindow() { return *TForm_Waiting_; }
+    TForm_Finish& finishWindow() { return *TForm_Finish_; }
 
     // Whether the camera at this address answers (its web port is the selected camera's),
     // probed off the GUI thread under a busy cursor while the windows keep painting.

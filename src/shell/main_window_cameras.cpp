@@ -37,7 +37,7 @@ const CameraListRow* TMainForm::selectedRow() const {
 }
 
 void TMainForm::IPCAM_ListViewClick() {
-    ::vistrel::IPCAM_ListViewClick(config_, cameraList_, discovery_, sender_);
+    selectCamera(config_, cameraList_, discovery_, sender_);
 }
 
 // The list view's selection changes by a click on a card, which runs the selection itself, and
@@ -47,7 +47,7 @@ void TMainForm::MoveListItem() {
 }
 
 void TMainForm::Image_ConfigClick() {
-    const ConfigureResult result = ::vistrel::Image_ConfigClick(config_, selectedRow());
+    const ConfigureResult result = prepareConfigureLogin(config_, selectedRow());
     if (result.warning) {
         showWarning(*result.warning);
         return;
@@ -58,8 +58,8 @@ void TMainForm::Image_ConfigClick() {
 }
 
 void TMainForm::IPCAM_TntListViewDblClick() {
-    const CameraOpening opening = ::vistrel::IPCAM_TntListViewDblClick(
-        config_, search_.busy(), selectedRow(), discovery_.newCameraNames());
+    const CameraOpening opening =
+        cameraOpening(config_, search_.busy(), selectedRow(), discovery_.newCameraNames());
     switch (opening.kind) {
     case OpeningKind::Busy:
     case OpeningKind::NoSelection:
@@ -94,7 +94,7 @@ void TMainForm::openSetUpWizard() {
     const int index = ListBox_IPCAM_->currentIndex();
     const int state =
         index >= 0 && index < cameraList_.rowCount() ? cameraList_.entry(index).state : 0;
-    const SetUpPages setUp = PreviewModeForSetUp(config_, state);
+    const SetUpPages setUp = setUpPagesAfterLogin(config_, state);
     WizardPages& pages = TForm_Wizard_->pages();
     for (std::size_t i = 0; i < setUp.addressTexts.size(); ++i) {
         const QString text = fromCameraText(setUp.addressTexts[i]);
@@ -109,8 +109,7 @@ void TMainForm::openSetUpWizard() {
 }
 
 void TMainForm::Image_BrowserClick() {
-    const WebPageTarget target =
-        ::vistrel::Image_BrowserClick(config_.camera, cameraList_.selectedIndex() >= 0);
+    const WebPageTarget target = webPageTarget(config_.camera, cameraList_.selectedIndex() >= 0);
     if (target.warning) {
         showWarning(*target.warning);
         return;
@@ -150,16 +149,11 @@ bool TMainForm::cameraRowSelected() const {
 }
 
 void TMainForm::finishConfirm(const ConfirmResult& result) {
-    switch (result.status) {
-    case ConfirmStatus::Refused:
+    if (result.status != ConfirmStatus::Ready) {
         showWarning(*result.warning);
         return;
-    case ConfirmStatus::Ready:
-        sender_.SendDatagram(result.datagram);
-        break;
-    case ConfirmStatus::NotBuilt:
-        break;
     }
+    sender_.SendDatagram(result.datagram);
     Image_Search_CameraClick();
 }
 

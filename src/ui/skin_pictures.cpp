@@ -32,7 +32,7 @@ bool screensShowFinerPixels() {
 QPixmap loadSkinPicture(const QString& fileName) {
     const QDir skin(skinDirectory());
     if (screensShowFinerPixels()) {
-        const QPixmap doubled = loadIfExists(skin.filePath(doubledFileName(fileName)), 2);
+        QPixmap doubled = loadIfExists(skin.filePath(doubledFileName(fileName)), 2);
         if (!doubled.isNull()) {
             return doubled;
         }

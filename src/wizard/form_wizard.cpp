@@ -62,7 +62,7 @@ void TForm_Wizard::buildPages() {
     pageControl_ = new QStackedWidget(this);
     pageControl_->setObjectName(QStringLiteral("PageControl_Wizard"));
     pageControl_->setGeometry(kPageArea);
-    for (int n = 1; n <= kPageCount; ++n) {
+    for (int n = 1; n <= kWizardPageCount; ++n) {
         auto* sheet = new QWidget;
         sheet->setObjectName(pageName("TabSheet", n));
         backgrounds_[static_cast<std::size_t>(n - 1)] =
@@ -70,18 +70,18 @@ void TForm_Wizard::buildPages() {
         pageControl_->addWidget(sheet);
         tabSheets_[static_cast<std::size_t>(n - 1)] = sheet;
     }
-    pages_.dhcp = buildDhcpPage(page(1));
-    pages_.network = buildNetworkPage(page(2));
-    pages_.wire = buildWirePage(page(3));
-    pages_.wireless = buildWirelessPage(page(4));
-    pages_.name = buildNamePage(page(5));
-    pages_.wconfig = buildWConfigPage(page(6));
-    pages_.test = buildTestPage(page(7));
-    pages_.rePlugIn = buildRePlugInPage(page(8));
-    pages_.manualConfig = buildManualConfigPage(page(9));
-    pages_.cloudFailed = buildCloudFailedPage(page(10));
-    pages_.wpsSetup = buildWpsSetupPage(page(11));
-    pages_.oldNetwork = buildOldNetworkPage(page(12));
+    pages_.dhcp = buildDhcpPage(page(WizardPage::Dhcp));
+    pages_.network = buildNetworkPage(page(WizardPage::Network));
+    pages_.wire = buildWirePage(page(WizardPage::Wire));
+    pages_.wireless = buildWirelessPage(page(WizardPage::Wireless));
+    pages_.name = buildNamePage(page(WizardPage::Name));
+    pages_.wconfig = buildWConfigPage(page(WizardPage::WConfig));
+    pages_.test = buildTestPage(page(WizardPage::Test));
+    pages_.rePlugIn = buildRePlugInPage(page(WizardPage::RePlugIn));
+    pages_.manualConfig = buildManualConfigPage(page(WizardPage::ManualConfig));
+    pages_.cloudFailed = buildCloudFailedPage(page(WizardPage::CloudFailed));
+    pages_.wpsSetup = buildWpsSetupPage(page(WizardPage::WpsSetup));
+    pages_.oldNetwork = buildOldNetworkPage(page(WizardPage::OldNetwork));
 }
 
 // Every page and both tabs of page 12 share one background; without the file they stay empty.
@@ -97,28 +97,27 @@ void TForm_Wizard::loadBackgrounds() {
     pages_.oldNetwork.nameBackground->setPixmap(background);
 }
 
-QWidget* TForm_Wizard::page(int n) const {
-    if (n < 1 || n > kPageCount) {
+QWidget* TForm_Wizard::page(WizardPage page) const {
+    const int n = pageNumber(page);
+    if (n < 1 || n > kWizardPageCount) {
         return nullptr;
     }
     return tabSheets_[static_cast<std::size_t>(n - 1)];
 }
 
-void TForm_Wizard::ShowPage(int n) {
+void TForm_Wizard::ShowPage(WizardPage page) {
     for (QWidget* sheet : tabSheets_) {
         sheet->hide();
     }
-    const auto cameraName = [this] {
-        return cameraName_ ? fromCameraText(cameraName_()) : QString();
-    };
-    if (n == 5) {
-        pages_.name.account.name->setText(cameraName());
+    const std::string cameraName = cameraName_ ? cameraName_() : std::string();
+    if (page == WizardPage::Name) {
+        showCameraText(*pages_.name.account.name, cameraName);
         pages_.name.account.password->clear();
         pages_.name.account.confirm->clear();
-    } else if (n == 12) {
-        pages_.oldNetwork.account.name->setText(cameraName());
+    } else if (page == WizardPage::OldNetwork) {
+        showCameraText(*pages_.oldNetwork.account.name, cameraName);
     }
-    QWidget* sheet = page(n);
+    QWidget* sheet = this->page(page);
     if (sheet == nullptr) {
         return;
     }
@@ -127,13 +126,13 @@ void TForm_Wizard::ShowPage(int n) {
     setWindowTitle(QStringLiteral("Admin"));
 }
 
-int TForm_Wizard::shownPage() const {
-    for (int n = 1; n <= kPageCount; ++n) {
-        if (!page(n)->isHidden()) {
-            return n;
+WizardPage TForm_Wizard::shownPage() const {
+    for (int n = 1; n <= kWizardPageCount; ++n) {
+        if (!tabSheets_[static_cast<std::size_t>(n - 1)]->isHidden()) {
+            return static_cast<WizardPage>(n);
         }
     }
-    return 0;
+    return WizardPage::None;
 }
 
 void TForm_Wizard::setStayOnTop() {

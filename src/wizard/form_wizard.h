@@ -2,6 +2,7 @@
 // The set-up wizard window: twelve pages of which one shows at a time, switched only by code.
 // It is created once and lives as long as the program; closing it only hides it.
 
+#include "config/wizard_page.h"
 #include "setup/wizard_state.h"
 #include "setup/wizard_timer.h"
 #include "wizard/wizard_address_pages.h"
@@ -28,8 +29,6 @@ class TForm_Wizard : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kPageCount = 12;
-
     explicit TForm_Wizard(QWidget* parent = nullptr);
     ~TForm_Wizard() override;
 
@@ -37,16 +36,16 @@ public:
     // without one their buttons and radios change nothing, and closing asks nothing.
     void setHost(WizardHost* host);
 
-    // Shows page n (1 … 12) alone and sets the caption "Admin"; any other n hides every page
-    // and leaves the caption. Page 5 gets the selected camera's name and empty passwords,
-    // page 12 the camera's name. The window itself is neither shown nor hidden.
-    void ShowPage(int n);
+    // Shows the page alone and sets the caption "Admin"; None hides every page and leaves the
+    // caption. Name gets the selected camera's name and empty passwords, OldNetwork the
+    // camera's name. The window itself is neither shown nor hidden.
+    void ShowPage(WizardPage page);
 
-    // The page the last ShowPage made visible, 0 when none; whether or not the window shows.
-    int shownPage() const;
+    // The page the last ShowPage made visible, None when none; whether or not the window shows.
+    WizardPage shownPage() const;
 
-    // The page widget TabSheet<n>, n = 1 … 12.
-    QWidget* page(int n) const;
+    // The page widget TabSheet<n>; nullptr for None.
+    QWidget* page(WizardPage page) const;
 
     // Keeps the window above the others from now on; a shown window stays shown.
     void setStayOnTop();
@@ -126,7 +125,7 @@ private:
     void connectProgressPages();
     void sendRequest(WizardRequest request);
     QString textOf(const WizardText& text) const;
-    QLabel* countdownLabel(int page) const;
+    QLabel* countdownLabel(WizardPage page) const;
     void showCountdown(const Countdown& countdown);
     void showCloudTestEnd(const CloudTestEnd& end);
     void showWaitEnd(const WaitEnd& end);
@@ -135,12 +134,13 @@ private:
     void connectWirelessPages();
     void clearWirelessChoice();
     void askForSurvey();
+    void leaveSurvey();
     void prepareTestPage();
     QString text(std::string_view key) const;
 
     QStackedWidget* pageControl_ = nullptr;
-    std::array<QWidget*, kPageCount> tabSheets_{};
-    std::array<QLabel*, kPageCount> backgrounds_{};
+    std::array<QWidget*, kWizardPageCount> tabSheets_{};
+    std::array<QLabel*, kWizardPageCount> backgrounds_{};
     WizardPages pages_;
     WizardState state_;
     QTimer Timer_Wizard_;

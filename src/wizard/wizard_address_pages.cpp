@@ -1,7 +1,10 @@
 #include "wizard/wizard_address_pages.h"
 
+#include "config/wizard_page.h"
+
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <array>
 
 namespace vistrel {
@@ -15,58 +18,63 @@ enum class AddressPart { Captions, Values, Edits };
 enum Lock : unsigned { kDisable = 1, kHide = 2 };
 
 struct AddressLock {
-    int page;
+    WizardPage page;
     AddressPart part;
     unsigned lock;
 };
 
 constexpr AddressLock kDhcpLocks[] = {
-    {2, AddressPart::Edits, kDisable}, {3, AddressPart::Captions, kHide},
-    {3, AddressPart::Values, kHide},   {4, AddressPart::Captions, kHide},
-    {4, AddressPart::Values, kHide},   {9, AddressPart::Edits, kDisable | kHide},
-    {9, AddressPart::Captions, kHide}, {10, AddressPart::Captions, kHide},
-    {10, AddressPart::Values, kHide},  {12, AddressPart::Edits, kDisable},
+    {WizardPage::Network, AddressPart::Edits, kDisable},
+    {WizardPage::Wire, AddressPart::Captions, kHide},
+    {WizardPage::Wire, AddressPart::Values, kHide},
+    {WizardPage::Wireless, AddressPart::Captions, kHide},
+    {WizardPage::Wireless, AddressPart::Values, kHide},
+    {WizardPage::ManualConfig, AddressPart::Edits, kDisable | kHide},
+    {WizardPage::ManualConfig, AddressPart::Captions, kHide},
+    {WizardPage::CloudFailed, AddressPart::Captions, kHide},
+    {WizardPage::CloudFailed, AddressPart::Values, kHide},
+    {WizardPage::OldNetwork, AddressPart::Edits, kDisable},
 };
 
 template <typename T> std::array<QWidget*, 4> widgets(const std::array<T*, 4>& controls) {
     return {controls[0], controls[1], controls[2], controls[3]};
 }
 
-std::array<QWidget*, 4> captionsOf(WizardPages& p, int page) {
+std::array<QWidget*, 4> captionsOf(WizardPages& p, WizardPage page) {
     switch (page) {
-    case 3:
+    case WizardPage::Wire:
         return widgets(p.wire.captions);
-    case 4:
+    case WizardPage::Wireless:
         return widgets(p.wireless.captions);
-    case 9:
+    case WizardPage::ManualConfig:
         return widgets(p.manualConfig.captions);
-    case 10:
+    case WizardPage::CloudFailed:
         return widgets(p.cloudFailed.captions);
     default:
         return {};
     }
 }
 
-std::array<QWidget*, 4> valuesOf(WizardPages& p, int page) {
+std::array<QWidget*, 4> valuesOf(WizardPages& p, WizardPage page) {
     switch (page) {
-    case 3:
+    case WizardPage::Wire:
         return widgets(p.wire.values);
-    case 4:
+    case WizardPage::Wireless:
         return widgets(p.wireless.values);
-    case 10:
+    case WizardPage::CloudFailed:
         return widgets(p.cloudFailed.values);
     default:
         return {};
     }
 }
 
-std::array<QWidget*, 4> editsOf(WizardPages& p, int page) {
+std::array<QWidget*, 4> editsOf(WizardPages& p, WizardPage page) {
     switch (page) {
-    case 2:
+    case WizardPage::Network:
         return widgets(p.network.edits);
-    case 9:
+    case WizardPage::ManualConfig:
         return widgets(p.manualConfig.edits);
-    case 12:
+    case WizardPage::OldNetwork:
         return widgets(p.oldNetwork.edits);
     default:
         return {};
@@ -91,8 +99,11 @@ std::array<RadioPair*, 3> radioPairsOf(WizardPages& p) {
 
 } // namespace
 
+// Set without signals: the choice that checks them has already run.
 void WizardAddressPages::checkAddressRadios(AddressMode mode) {
     for (RadioPair* pair : radioPairsOf(pages_)) {
+        const QSignalBlocker dhcp(pair->dhcp);
+        const QSignalBlocker staticIp(pair->staticIp);
         (mode == AddressMode::Dhcp ? pair->dhcp : pair->staticIp)->setChecked(true);
     }
 }

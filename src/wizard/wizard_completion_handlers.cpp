@@ -16,7 +16,7 @@ namespace vistrel {
 namespace {
 
 WizardNameTexts nameTextsOf(const AccountRows& account) {
-    return {toCameraText(account.name->text()), toCameraText(account.password->text()),
+    return {cameraTextOf(*account.name), toCameraText(account.password->text()),
             toCameraText(account.confirm->text())};
 }
 
@@ -28,9 +28,9 @@ void TForm_Wizard::Button_T5_OKClick() {
     }
     CameraConfiguration& config = host_->configuration();
     const AccountRows& account = pages_.name.account;
-    const SetupCompletion completion = ::vistrel::Button_T5_OKClick(
-        config, nameTextsOf(account), config.credentials.digestVerified, host_->loginPassword(),
-        host_->cameraRowSelected());
+    const SetupCompletion completion =
+        completeSetup(config, nameTextsOf(account), config.credentials.digestVerified,
+                      host_->loginPassword(), host_->cameraRowSelected());
     if (completion.staysOnPage()) {
         host_->showWarning(*completion.warning);
         return;

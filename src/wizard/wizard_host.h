@@ -23,8 +23,8 @@ public:
     // Whether the camera list has a selected row.
     virtual bool cameraRowSelected() const = 0;
 
-    // The end of the panel's confirm: its warning shown, or its datagram sent, then a search
-    // unless a check refused.
+    // The end of the panel's confirm: its datagram sent and a search started, or, when nothing
+    // could be sent, its warning shown.
     virtual void finishConfirm(const ConfirmResult& result) = 0;
     // Empties the camera list and searches again.
     virtual void RestartSearch() = 0;

@@ -41,11 +41,14 @@ void styleText(QLabel* label, int pixelSize, Weight weight, Qt::Alignment alignm
     label->setAlignment(alignment);
 }
 
+// Labels show their text as it stands: camera names, addresses and network names come from
+// anyone on the LAN, and markup in them must not be rendered.
 template <typename Label>
 Label* makeText(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
     auto* label = new Label(text, parent);
     label->setObjectName(name);
     label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText);
     return label;
 }
 

@@ -92,13 +92,13 @@ QString TForm_Wizard::textOf(const WizardText& text) const {
            QString::fromLatin1(text.suffix.data(), static_cast<qsizetype>(text.suffix.size()));
 }
 
-QLabel* TForm_Wizard::countdownLabel(int page) const {
+QLabel* TForm_Wizard::countdownLabel(WizardPage page) const {
     switch (page) {
-    case 1:
+    case WizardPage::Dhcp:
         return pages_.dhcp.seconds;
-    case 7:
+    case WizardPage::Test:
         return pages_.test.seconds;
-    case 9:
+    case WizardPage::ManualConfig:
         return pages_.manualConfig.seconds;
     default:
         return pages_.wpsSetup.seconds;
@@ -129,7 +129,7 @@ WizardTickInput TForm_Wizard::tickInput() const {
 
 // A countdown runs on in the hidden window, and so does the survey repeat.
 void TForm_Wizard::Timer_WizardTimer() {
-    const WizardTick tick = ::vistrel::Timer_WizardTimer(state_, tickInput());
+    const WizardTick tick = wizardTick(state_, tickInput());
     for (const WizardRequest request : tick.requests) {
         sendRequest(request);
     }
@@ -157,15 +157,16 @@ void TForm_Wizard::showCloudTestEnd(const CloudTestEnd& end) {
     if (end.fixedAddressEdits) {
         setFixedAddressEdits(pages_.manualConfig.edits, *end.fixedAddressEdits);
     }
-    const AddressValues& values = end.nextPage == 3   ? pages_.wire.values
-                                  : end.nextPage == 4 ? pages_.wireless.values
-                                                      : pages_.cloudFailed.values;
+    const AddressValues& values = end.nextPage == WizardPage::Wire ? pages_.wire.values
+                                  : end.nextPage == WizardPage::Wireless
+                                      ? pages_.wireless.values
+                                      : pages_.cloudFailed.values;
     setTexts(values, end.values);
     ShowPage(end.nextPage);
 }
 
 void TForm_Wizard::showWaitEnd(const WaitEnd& end) {
-    const bool linkTest = end.page == 7;
+    const bool linkTest = end.page == WizardPage::Test;
     QLabel* seconds = linkTest ? pages_.test.seconds : pages_.wpsSetup.seconds;
     TTntButton* action = linkTest ? pages_.test.next : pages_.wpsSetup.start;
     TTntButton* cancel = linkTest ? pages_.test.cancel : pages_.wpsSetup.cancel;
@@ -185,7 +186,7 @@ void TForm_Wizard::showWaitEnd(const WaitEnd& end) {
 void TForm_Wizard::openDhcpPage(const AddressTexts& addresses) {
     setTexts(pages_.dhcp.addresses, addresses);
     pages_.dhcp.seconds->hide();
-    ShowPage(1);
+    ShowPage(WizardPage::Dhcp);
     Button_T1_NextClick();
 }
 
@@ -198,28 +199,28 @@ void TForm_Wizard::prepareManualConfigPage(const AddressTexts& addresses,
     pages_.manualConfig.seconds->hide();
     pages_.manualConfig.next->setEnabled(true);
     pages_.manualConfig.next->setText(nextCaption);
-    ShowPage(9);
+    ShowPage(WizardPage::ManualConfig);
 }
 
 void TForm_Wizard::Button_T1_NextClick() {
-    const Countdown countdown = ::vistrel::Button_T1_NextClick(state_);
+    const Countdown countdown = startCloudTest(state_);
     Timer_Wizard_.start();
     showCountdown(countdown);
 }
 
 void TForm_Wizard::Button_T3_NextClick() {
-    ShowPage(5);
+    ShowPage(WizardPage::Name);
 }
 
 void TForm_Wizard::Button_T4_NoClick() {
-    ShowPage(5);
+    ShowPage(WizardPage::Name);
 }
 
 void TForm_Wizard::Button_T7_NextClick() {
     TestPage& page = pages_.test;
-    const LinkTestNext next = ::vistrel::Button_T7_NextClick(state_, !page.results[2]->isHidden());
+    const LinkTestNext next = linkTestNext(state_, !page.results[2]->isHidden());
     page.seconds->setText(QString::number(next.countdown.seconds));
-    if (next.showPage != 0) {
+    if (next.showPage != WizardPage::None) {
         ShowPage(next.showPage);
         return;
     }
@@ -234,7 +235,7 @@ void TForm_Wizard::Button_T7_NextClick() {
 void TForm_Wizard::Button_T8_OKClick() {
     pages_.wconfig.ssidText->clear();
     pages_.wconfig.password->clear();
-    ShowPage(6);
+    ShowPage(WizardPage::WConfig);
 }
 
 void TForm_Wizard::Button_T9_NextClick() {
@@ -244,7 +245,7 @@ void TForm_Wizard::Button_T9_NextClick() {
     ManualConfigPage& page = pages_.manualConfig;
     const AddressTexts typed = textsOf(page.edits);
     CameraConfiguration& config = host_->configuration();
-    const ManualTestStart start = ::vistrel::Button_T9_NextClick(
+    const ManualTestStart start = startFixedAddressTest(
         config, state_, {typed[0], typed[1], typed[2], typed[3]}, host_->cameraRowSelected());
     if (start.started()) {
         page.next->setEnabled(false);
@@ -277,7 +278,7 @@ void TForm_Wizard::Button_T10_RetryClick() {
     if (host_) {
         LoadPanelFromCamera(host_->configuration());
     }
-    ShowPage(9);
+    ShowPage(WizardPage::ManualConfig);
 }
 
 void TForm_Wizard::Button_T7_CancelClick() {

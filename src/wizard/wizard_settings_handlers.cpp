@@ -22,7 +22,7 @@ WizardAddressTexts addressTextsOf(const AddressEdits& edits) {
 }
 
 WizardNameTexts nameTextsOf(const AccountRows& account) {
-    return {toCameraText(account.name->text()), toCameraText(account.password->text()),
+    return {cameraTextOf(*account.name), toCameraText(account.password->text()),
             toCameraText(account.confirm->text())};
 }
 
@@ -35,11 +35,19 @@ void TForm_Wizard::connectSettingsPages() {
             new AddressEditValidator(edit);
         }
     }
+    // A radio chooses when it becomes checked, whether by the mouse, the keyboard or an
+    // assistive tool's toggle action; the pairs that follow the choice are set without signals.
+    const auto whenChecked = [this](QRadioButton* radio, void (TForm_Wizard::*handler)()) {
+        connect(radio, &QRadioButton::toggled, this, [this, handler](bool checked) {
+            if (checked) {
+                (this->*handler)();
+            }
+        });
+    };
     for (const RadioPair* pair :
          {&pages_.network.radios, &pages_.manualConfig.radios, &pages_.oldNetwork.radios}) {
-        connect(pair->dhcp, &QRadioButton::clicked, this, &TForm_Wizard::RadioButton_T2_DHCPClick);
-        connect(pair->staticIp, &QRadioButton::clicked, this,
-                &TForm_Wizard::RadioButton_T2_IPClick);
+        whenChecked(pair->dhcp, &TForm_Wizard::RadioButton_T2_DHCPClick);
+        whenChecked(pair->staticIp, &TForm_Wizard::RadioButton_T2_IPClick);
     }
     const OldNetworkPage& oldNetwork = pages_.oldNetwork;
     for (TTntButton* cancel : {pages_.network.cancel, oldNetwork.cancel, oldNetwork.cancel2}) {
@@ -58,9 +66,9 @@ void TForm_Wizard::Button_T2_OKClick() {
     if (!host_) {
         return;
     }
-    finishSettingsPage(
-        ::vistrel::Button_T2_OKClick(host_->configuration(), addressTextsOf(pages_.network.edits),
-                                     host_->loginPassword(), host_->cameraRowSelected()));
+    finishSettingsPage(confirmNetworkPage(host_->configuration(),
+                                          addressTextsOf(pages_.network.edits),
+                                          host_->loginPassword(), host_->cameraRowSelected()));
 }
 
 void TForm_Wizard::TntButton_T12_OKClick() {
@@ -68,9 +76,9 @@ void TForm_Wizard::TntButton_T12_OKClick() {
         return;
     }
     const OldNetworkPage& page = pages_.oldNetwork;
-    finishSettingsPage(::vistrel::TntButton_T12_OKClick(
-        host_->configuration(), addressTextsOf(page.edits), nameTextsOf(page.account),
-        host_->loginPassword(), host_->cameraRowSelected()));
+    finishSettingsPage(confirmOldNetworkPage(host_->configuration(), addressTextsOf(page.edits),
+                                             nameTextsOf(page.account), host_->loginPassword(),
+                                             host_->cameraRowSelected()));
 }
 
 // Whatever the confirm did, the camera may have moved: search again and close without asking.
@@ -117,6 +125,7 @@ void TForm_Wizard::closeEvent(QCloseEvent* event) {
     }
     state_.AskBeforeClose = true;
     if (dialogResult == 1) {
+        leaveSurvey();
         event->accept();
     } else {
         event->ignore();

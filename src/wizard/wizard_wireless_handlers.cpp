@@ -26,18 +26,27 @@ constexpr int kWpsSeconds = 120;
 const QString kErrorTitle = QStringLiteral("error");
 const QString kAdminTitle = QStringLiteral("Admin");
 
+// Each row keeps its SSID as the camera reported it, beside the caption shown: an SSID need not
+// be text in the system's code page, and it goes back to the camera byte for byte.
+constexpr int kSsidBytesRole = Qt::UserRole;
+
+std::string ssidOf(const QTreeWidgetItem& row) {
+    return row.data(kColumnSsid, kSsidBytesRole).toByteArray().toStdString();
+}
+
 std::vector<std::string> listedSsids(const QTreeWidget& list) {
     std::vector<std::string> ssids;
     for (int i = 0; i < list.topLevelItemCount(); ++i) {
-        ssids.push_back(toCameraText(list.topLevelItem(i)->text(kColumnSsid)));
+        ssids.push_back(ssidOf(*list.topLevelItem(i)));
     }
     return ssids;
 }
 
-// Captions are unique, so the SSID shown names its row even when the user clicked beside it.
-QTreeWidgetItem* rowOfSsid(const QTreeWidget& list, const QString& ssid) {
+// SSIDs are unique in the list, so the SSID shown names its row even when the user clicked
+// beside it.
+QTreeWidgetItem* rowOfSsid(const QTreeWidget& list, const std::string& ssid) {
     for (int i = 0; i < list.topLevelItemCount(); ++i) {
-        if (list.topLevelItem(i)->text(kColumnSsid) == ssid) {
+        if (ssidOf(*list.topLevelItem(i)) == ssid) {
             return list.topLevelItem(i);
         }
     }
@@ -46,8 +55,8 @@ QTreeWidgetItem* rowOfSsid(const QTreeWidget& list, const QString& ssid) {
 
 WirelessChoice choiceOf(const WConfigPage& page) {
     WirelessChoice choice{
-        toCameraText(page.ssidText->text()), toCameraText(page.password->text()), std::nullopt, {}};
-    if (const QTreeWidgetItem* row = rowOfSsid(*page.survey, page.ssidText->text())) {
+        cameraTextOf(*page.ssidText), toCameraText(page.password->text()), std::nullopt, {}};
+    if (const QTreeWidgetItem* row = rowOfSsid(*page.survey, choice.ssid)) {
         choice.encryption = toCameraText(row->text(kColumnEncryption));
         choice.channel = toCameraText(row->text(kColumnChannel));
     }
@@ -60,7 +69,9 @@ void TForm_Wizard::connectWirelessPages() {
     const WConfigPage& p6 = pages_.wconfig;
     connect(pages_.wireless.yes, &QPushButton::clicked, this, &TForm_Wizard::Button_T4_YesClick);
     connect(p6.refresh, &QPushButton::clicked, this, &TForm_Wizard::Button_T6_RefreshClick);
+    // A click chooses a row, and so does the keyboard, which moves the selection.
     connect(p6.survey, &QTreeWidget::itemClicked, this, &TForm_Wizard::ListView_P6Click);
+    connect(p6.survey, &QTreeWidget::itemSelectionChanged, this, &TForm_Wizard::ListView_P6Click);
     connect(p6.ok, &QPushButton::clicked, this, &TForm_Wizard::Button_T6_OKClick);
     connect(p6.wps, &QToolButton::clicked, this, &TForm_Wizard::SpeedButton_T6Click);
     const WpsSetupPage& p11 = pages_.wpsSetup;
@@ -85,6 +96,15 @@ void TForm_Wizard::askForSurvey() {
     state_.SurveyReceived = false;
 }
 
+// WPS, OK and closing the wizard leave the survey: the waiting window goes, and the timer, which
+// may run on for a test, asks no more.
+void TForm_Wizard::leaveSurvey() {
+    state_.SurveyReceived = true;
+    if (setupHost_) {
+        setupHost_->showWaitingWindow(false);
+    }
+}
+
 void TForm_Wizard::Button_T4_YesClick() {
     if (!host_ || !setupHost_) {
         return;
@@ -93,7 +113,7 @@ void TForm_Wizard::Button_T4_YesClick() {
     Timer_Wizard_.start(); // repeats the request until an answer is listed
     pages_.wconfig.survey->clear();
     clearWirelessChoice();
-    ShowPage(6);
+    ShowPage(WizardPage::WConfig);
     setupHost_->showWaitingWindow(true);
 }
 
@@ -112,8 +132,11 @@ void TForm_Wizard::onSiteSurveyReply(const std::vector<SiteSurveyEntry>& entries
     QTreeWidget& list = *pages_.wconfig.survey;
     for (const SurveyRow& row :
          surveyRowsToAdd(listedSsids(list), entries, extendedSecurityModes)) {
-        new QTreeWidgetItem(&list, {fromCameraText(row.ssid), fromCameraText(row.signal),
-                                    fromCameraText(row.encryption), fromCameraText(row.channel)});
+        auto* item = new QTreeWidgetItem(
+            &list, {fromCameraText(row.ssid), fromCameraText(row.signal),
+                    fromCameraText(row.encryption), fromCameraText(row.channel)});
+        item->setData(kColumnSsid, kSsidBytesRole,
+                      QByteArray(row.ssid.data(), static_cast<qsizetype>(row.ssid.size())));
     }
     state_.SurveyReceived = true;
     if (setupHost_) {
@@ -128,7 +151,7 @@ void TForm_Wizard::ListView_P6Click() {
     if (selected.isEmpty()) {
         return;
     }
-    page.ssidText->setText(selected.front()->text(kColumnSsid));
+    showCameraText(*page.ssidText, ssidOf(*selected.front()));
     page.password->setEnabled(selected.front()->text(kColumnEncryption) !=
                               QLatin1String(kSecurityDisabled));
 }
@@ -148,6 +171,7 @@ void TForm_Wizard::Button_T6_OKClick() {
     state_.WirelessRecord = request.record;
     setupHost_->SendDatagram(state_.WirelessRecord);
     Timer_Wizard_.stop();
+    leaveSurvey();
     prepareTestPage();
 }
 
@@ -162,11 +186,12 @@ void TForm_Wizard::prepareTestPage() {
         result->hide();
     }
     state_.LinkConfirmed = false;
-    ShowPage(7);
+    ShowPage(WizardPage::Test);
 }
 
 void TForm_Wizard::SpeedButton_T6Click() {
     Timer_Wizard_.stop();
+    leaveSurvey();
     WpsSetupPage& page = pages_.wpsSetup;
     page.seconds->hide();
     for (TTntLabel* result : page.results) {
@@ -174,7 +199,7 @@ void TForm_Wizard::SpeedButton_T6Click() {
     }
     page.start->setText(text("TntButton_T11_Start"));
     state_.WpsSeconds = kWpsSeconds;
-    ShowPage(11);
+    ShowPage(WizardPage::WpsSetup);
 }
 
 void TForm_Wizard::Button_T11_StartClick() {
@@ -214,7 +239,7 @@ void TForm_Wizard::Button_T11_CancelClick() {
         setupHost_->ShowMessageBox(text(language_keys::kWpsCancelled), kAdminTitle);
     }
     clearWirelessChoice();
-    ShowPage(6);
+    ShowPage(WizardPage::WConfig);
 }
 
 } // namespace vistrel

@@ -56,6 +56,32 @@ TEST(WriteText, PadsCutsAndStaysInsideTheBuffer) {
     EXPECT_EQ(bytes.back(), 'q');
 }
 
+// A cut never leaves half a UTF-8 character behind; bytes that are not UTF-8 are cut where the
+// field ends, as they stand.
+TEST(WriteText, CutsBeforeACharacterThatDoesNotFit) {
+    struct Case {
+        const char* text;
+        std::size_t field;
+        const char* kept;
+    };
+    const Case cases[] = {
+        {"ab\xc3\xa9", 3, "ab"},         // é (2 bytes) would need 4
+        {"ab\xc3\xa9", 4, "ab\xc3\xa9"}, // fits exactly
+        {"a\xe2\x82\xac", 3, "a"},       // € (3 bytes)
+        {"a\xf0\x9f\x93\xb7z", 4, "a"},  // a 4-byte character cut after 3
+        {"a\xf0\x9f\x93\xb7z", 5, "a\xf0\x9f\x93\xb7"},
+        {"Caf\xe9s", 4, "Caf\xe9"},              // Latin-1, not UTF-8: cut as it stands
+        {"ab\x80\x80\x80\x80", 4, "ab\x80\x80"}, // stray continuation bytes
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        Buffer bytes(c.field + 1, 0xEE);
+        writeText(bytes, 0, c.field, c.text);
+        EXPECT_EQ(readText(bytes, 0, c.field), std::string(c.kept));
+        EXPECT_EQ(bytes.back(), 0xEE);
+    }
+}
+
 TEST(Numbers, ByteOrderOfEachWidth) {
     Buffer bytes(8, 0);
     writeBigEndian16(bytes, 1, 0x1234);

@@ -34,7 +34,7 @@ struct OpenedCamera : test::ReadCamera {
     }
     void open() {
         ASSERT_TRUE(reading.settingsArrived());
-        Image_ConfigClick(config(), &reading.selectedRow());
+        prepareConfigureLogin(config(), &reading.selectedRow());
         LoadPanelFromCamera(config());
     }
     CameraConfiguration& config() { return reading.config; }

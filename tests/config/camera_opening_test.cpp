@@ -29,10 +29,10 @@ struct CameraOpeningTest : ::testing::Test {
 };
 
 TEST_F(CameraOpeningTest, NothingOpensWhileBusyOrWithoutSelection) {
-    const CameraOpening busy = IPCAM_TntListViewDblClick(config, true, &row, {});
+    const CameraOpening busy = cameraOpening(config, true, &row, {});
     EXPECT_EQ(busy.kind, OpeningKind::Busy);
     EXPECT_EQ(busy.warning, Warning::fixedText("The admin utility is busy searching."));
-    const CameraOpening none = IPCAM_TntListViewDblClick(config, false, nullptr, {});
+    const CameraOpening none = cameraOpening(config, false, nullptr, {});
     EXPECT_EQ(none.kind, OpeningKind::NoSelection);
     EXPECT_EQ(none.warning, Warning::key("Please_Select_A_Camera"));
     EXPECT_TRUE(config.credentials.digestVerified);
@@ -40,8 +40,7 @@ TEST_F(CameraOpeningTest, NothingOpensWhileBusyOrWithoutSelection) {
 }
 
 TEST_F(CameraOpeningTest, ANewCameraWaitsForItsDhcpAddress) {
-    const CameraOpening opening =
-        IPCAM_TntListViewDblClick(config, false, &row, {"Other", "Porch"});
+    const CameraOpening opening = cameraOpening(config, false, &row, {"Other", "Porch"});
     EXPECT_EQ(opening.kind, OpeningKind::DhcpWait);
     EXPECT_FALSE(opening.warning);
     EXPECT_EQ(opening.defaultPasswordDigestText, passwordDigestText(test::kSelectedMac, "2580"));
@@ -52,7 +51,7 @@ TEST_F(CameraOpeningTest, ANewCameraWaitsForItsDhcpAddress) {
 TEST_F(CameraOpeningTest, AnyOtherCameraAsksForItsPasswordWithLongLimits) {
     config.panel.STATIC_SETTING_NEWPASSWORD_EDIT.maxLength = 12;
     // Names compare exactly.
-    const CameraOpening opening = IPCAM_TntListViewDblClick(config, false, &row, {"porch"});
+    const CameraOpening opening = cameraOpening(config, false, &row, {"porch"});
     EXPECT_EQ(opening.kind, OpeningKind::Login);
     EXPECT_EQ(opening.loginUserName, "Porch");
     EXPECT_EQ(opening.loginPasswordMaxLength, 63);
@@ -63,16 +62,16 @@ TEST_F(CameraOpeningTest, AnyOtherCameraAsksForItsPasswordWithLongLimits) {
 }
 
 TEST_F(CameraOpeningTest, SetUpLoginOpensPage12ForOtherCamerasElsePage2) {
-    const SetUpPages other = PreviewModeForSetUp(config, kStateOther);
-    EXPECT_EQ(other.page, 12);
+    const SetUpPages other = setUpPagesAfterLogin(config, kStateOther);
+    EXPECT_EQ(other.page, WizardPage::OldNetwork);
     EXPECT_TRUE(other.lanTabInFront);
     EXPECT_EQ(other.addressTexts, (std::array<std::string, 4>{"192.168.2.3", "255.255.255.0",
                                                               "192.168.2.1", "192.168.2.1"}));
     EXPECT_TRUE(config.panel.Image_Lan_Settings_OK.visible); // the panel was opened
     EXPECT_EQ(config.panel.MEMO_SETTING_IP3_EDIT.text, "2");
 
-    const SetUpPages setUp = PreviewModeForSetUp(config, kStateSetUpB2);
-    EXPECT_EQ(setUp.page, 2);
+    const SetUpPages setUp = setUpPagesAfterLogin(config, kStateSetUpB2);
+    EXPECT_EQ(setUp.page, WizardPage::Network);
     EXPECT_FALSE(setUp.lanTabInFront);
 }
 
@@ -80,8 +79,8 @@ TEST_F(CameraOpeningTest, WebPageAddressAlwaysCarriesThePort) {
     EXPECT_EQ(webPageUrl(config.camera), "http://192.168.2.3:80");
     config.camera.webPort = 8080;
     config.panel.MEMO_SETTING_WebPort_EDIT.text = "9999"; // the record's port counts
-    EXPECT_EQ(Image_BrowserClick(config.camera, true).url, "http://192.168.2.3:8080");
-    const WebPageTarget none = Image_BrowserClick(config.camera, false);
+    EXPECT_EQ(webPageTarget(config.camera, true).url, "http://192.168.2.3:8080");
+    const WebPageTarget none = webPageTarget(config.camera, false);
     EXPECT_EQ(none.warning, Warning::key("Please_Select_A_Camera"));
     EXPECT_EQ(none.url, "");
 }
@@ -98,7 +97,7 @@ struct WizardPages : CameraOpeningTest {
 };
 
 TEST_F(WizardPages, Page2SendsValidAddresses) {
-    const WizardPageOk ok = Button_T2_OKClick(config, addresses, "login", true);
+    const WizardPageOk ok = confirmNetworkPage(config, addresses, "login", true);
     EXPECT_FALSE(ok.staysOnPage());
     ASSERT_EQ(ok.confirm.status, ConfirmStatus::Ready);
     EXPECT_EQ(ok.confirm.datagram.size(), 720u);
@@ -106,36 +105,46 @@ TEST_F(WizardPages, Page2SendsValidAddresses) {
 }
 
 TEST_F(WizardPages, Page2StaysWithItsOwnWarningAndSendsNothing) {
-    const WizardPageOk ok = Button_T2_OKClick(
+    const WizardPageOk ok = confirmNetworkPage(
         config, {"0.168.2.50", addresses.subnet, addresses.gateway, addresses.dns}, "login", true);
     EXPECT_TRUE(ok.staysOnPage());
     EXPECT_EQ(ok.warning, Warning::key("IP_Range_Err_Message"));
     EXPECT_TRUE(ok.confirm.datagram.empty());
 }
 
-TEST_F(WizardPages, Page2ClosesEvenWhenTheConfirmRefuses) {
+// A write that is not sent is a warning, and the page stays: a check of the confirm refused,
+// or the request could not be built.
+TEST_F(WizardPages, Page2StaysWhenTheConfirmSendsNothing) {
     config.panel.STATIC_SETTING_CAMERANAME_EDIT.text.clear();
-    const WizardPageOk ok = Button_T2_OKClick(config, addresses, "login", true);
-    EXPECT_FALSE(ok.staysOnPage());
-    EXPECT_EQ(ok.confirm.status, ConfirmStatus::Refused);
-    EXPECT_EQ(ok.confirm.warning, Warning::key("CameraName_Cant_Be_Empty"));
+    const WizardPageOk refused = confirmNetworkPage(config, addresses, "login", true);
+    EXPECT_TRUE(refused.staysOnPage());
+    EXPECT_EQ(refused.confirm.status, ConfirmStatus::Refused);
+    EXPECT_EQ(refused.warning, Warning::key("CameraName_Cant_Be_Empty"));
+
+    config.panel.STATIC_SETTING_CAMERANAME_EDIT.text = "Porch";
+    config.camera.macText = "no mac";
+    const WizardPageOk notBuilt = confirmNetworkPage(config, addresses, "login", true);
+    EXPECT_TRUE(notBuilt.staysOnPage());
+    EXPECT_EQ(notBuilt.confirm.status, ConfirmStatus::NotBuilt);
+    EXPECT_EQ(notBuilt.warning, Warning::key("Settings_Not_Sent"));
 }
 
 TEST_F(WizardPages, Page12ChecksNameAndPasswordsFirst) {
     const WizardPageOk refused =
-        TntButton_T12_OKClick(config, addresses, {"Porch", "abcd", "abce"}, "login", true);
+        confirmOldNetworkPage(config, addresses, {"Porch", "abcd", "abce"}, "login", true);
     EXPECT_EQ(refused.warning, Warning::key("Password_Doesnot_Match"));
 
-    // Valid name and passwords with an address the confirm refuses: closes without sending.
+    // Valid name and passwords with an address the confirm refuses: stays without sending.
     WizardAddressTexts wrongGateway = addresses;
     wrongGateway.gateway = "10.0.0.1";
-    const WizardPageOk closes =
-        TntButton_T12_OKClick(config, wrongGateway, {"Porch", "abcd", "abcd"}, "login", true);
-    EXPECT_FALSE(closes.staysOnPage());
-    EXPECT_EQ(closes.confirm.warning, Warning::key("Netmask_Range_Err_Message"));
+    const WizardPageOk stays =
+        confirmOldNetworkPage(config, wrongGateway, {"Porch", "abcd", "abcd"}, "login", true);
+    EXPECT_TRUE(stays.staysOnPage());
+    EXPECT_EQ(stays.warning, Warning::key("Netmask_Range_Err_Message"));
+    EXPECT_TRUE(stays.confirm.datagram.empty());
 
     const WizardPageOk sends =
-        TntButton_T12_OKClick(config, addresses, {"Garden", "abcd", "abcd"}, "login", true);
+        confirmOldNetworkPage(config, addresses, {"Garden", "abcd", "abcd"}, "login", true);
     ASSERT_EQ(sends.confirm.status, ConfirmStatus::Ready);
     EXPECT_EQ(readText(sends.confirm.datagram, 10, 64), "Garden");
     EXPECT_EQ(readText(sends.confirm.datagram, 592, 64), "abcd");

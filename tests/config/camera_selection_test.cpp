@@ -27,7 +27,7 @@ struct Selection : ::testing::Test {
 
     SelectionOutcome click(int row) {
         list.select(row);
-        return IPCAM_ListViewClick(config, list, discovery, sender);
+        return selectCamera(config, list, discovery, sender);
     }
 };
 

@@ -43,14 +43,14 @@ struct Login : ::testing::Test {
 
 TEST_F(Login, ThePasswordTheCameraReportedPasses) {
     fixedCameraReported("secret");
-    const LoginResult result = Button_Login_OKClick(config, "secret");
+    const LoginResult result = checkLoginPassword(config, "secret");
     EXPECT_EQ(result.outcome, LoginOutcome::PassedByPassword);
     EXPECT_FALSE(config.credentials.digestVerified);
 }
 
 TEST_F(Login, APasswordWhoseDigestTheCameraReportedPassesInAnyCase) {
     fixedCameraReported(lowerCase(passwordDigestText(kSelectedMac, "n3w pass")));
-    const LoginResult result = Button_Login_OKClick(config, "n3w pass");
+    const LoginResult result = checkLoginPassword(config, "n3w pass");
     EXPECT_EQ(result.outcome, LoginOutcome::PassedByDigest);
     EXPECT_TRUE(config.credentials.digestVerified);
     EXPECT_EQ(longRecordPassword(), "n3w pass");
@@ -62,21 +62,21 @@ TEST_F(Login, AWrongPasswordIsRefused) {
     using namespace std::string_view_literals;
     for (const std::string_view typed : {"n3w pas"sv, "N3W PASS"sv, ""sv, "n3w pass "sv}) {
         SCOPED_TRACE(typed);
-        const LoginResult result = Button_Login_OKClick(config, typed);
+        const LoginResult result = checkLoginPassword(config, typed);
         EXPECT_FALSE(result.passed());
         EXPECT_EQ(result.warning, Warning::key("Input_Password_Err"));
     }
     EXPECT_FALSE(config.credentials.digestVerified);
     EXPECT_EQ(longRecordPassword(), before);
     // Too long for the digest: refused, not cut.
-    EXPECT_FALSE(Button_Login_OKClick(config, std::string(65, 'x')).passed());
+    EXPECT_FALSE(checkLoginPassword(config, std::string(65, 'x')).passed());
 }
 
 TEST_F(Login, AnXmlCameraIsCheckedAgainstThePasswordOfItsReply) {
     xmlCameraReported("pa&lt;ss");
-    EXPECT_EQ(Button_Login_OKClick(config, "pa<ss").outcome, LoginOutcome::PassedByPassword);
-    EXPECT_FALSE(Button_Login_OKClick(config, "").passed());
-    EXPECT_FALSE(Button_Login_OKClick(config, "PA<SS").passed());
+    EXPECT_EQ(checkLoginPassword(config, "pa<ss").outcome, LoginOutcome::PassedByPassword);
+    EXPECT_FALSE(checkLoginPassword(config, "").passed());
+    EXPECT_FALSE(checkLoginPassword(config, "PA<SS").passed());
 }
 
 TEST_F(Login, AnXmlCameraDoesNotOpenWithAnotherCamerasCredential) {
@@ -87,9 +87,9 @@ TEST_F(Login, AnXmlCameraDoesNotOpenWithAnotherCamerasCredential) {
                                                                      kSelectedMac, "typed")}));
     xmlCameraReported("its own");
     ASSERT_EQ(config.credentials.credentialCopy, passwordDigestText(kSelectedMac, "typed"));
-    EXPECT_EQ(Button_Login_OKClick(config, "typed").warning, Warning::key("Input_Password_Err"));
-    EXPECT_FALSE(Button_Login_OKClick(config, passwordDigestText(kSelectedMac, "typed")).passed());
-    EXPECT_TRUE(Button_Login_OKClick(config, "its own").passed());
+    EXPECT_EQ(checkLoginPassword(config, "typed").warning, Warning::key("Input_Password_Err"));
+    EXPECT_FALSE(checkLoginPassword(config, passwordDigestText(kSelectedMac, "typed")).passed());
+    EXPECT_TRUE(checkLoginPassword(config, "its own").passed());
 }
 
 TEST_F(Login, NothingPassesBeforeTheSelectedCamerasOwnReply) {
@@ -97,23 +97,22 @@ TEST_F(Login, NothingPassesBeforeTheSelectedCamerasOwnReply) {
     // Another camera is selected; its reply has not arrived.
     config.camera.macText = "02:00:00:ab:cd:ef";
     for (const std::string_view typed : {std::string_view("secret"), std::string_view()}) {
-        const LoginResult result = Button_Login_OKClick(config, typed);
+        const LoginResult result = checkLoginPassword(config, typed);
         EXPECT_FALSE(result.passed());
         EXPECT_EQ(result.warning, Warning::key("Camera_Settings_Not_Received"));
     }
     // With no reply at all, an empty password does not match the empty credential either.
     CameraConfiguration fresh;
     test::selectCamera(fresh, 22, false);
-    EXPECT_FALSE(Button_Login_OKClick(fresh, "").passed());
+    EXPECT_FALSE(checkLoginPassword(fresh, "").passed());
     test::selectCamera(fresh, 22, true);
-    EXPECT_FALSE(Button_Login_OKClick(fresh, "").passed());
+    EXPECT_FALSE(checkLoginPassword(fresh, "").passed());
 }
 
 TEST_F(Login, AReplyWithoutCredentialDoesNotCountAsTheCamerasPassword) {
     test::selectCamera(config, 22, false);
     applySettingsReply(config, test::fixedSettingsReply(kSelectedMac, {.credential = ""}));
-    EXPECT_EQ(Button_Login_OKClick(config, "").warning,
-              Warning::key("Camera_Settings_Not_Received"));
+    EXPECT_EQ(checkLoginPassword(config, "").warning, Warning::key("Camera_Settings_Not_Received"));
 }
 
 } // namespace

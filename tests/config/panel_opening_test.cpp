@@ -48,14 +48,14 @@ struct PanelOpening : ::testing::Test {
 
 TEST_F(PanelOpening, ConfigureNeedsASelectedCamera) {
     config.panel.STATIC_SETTING_CAMERANAME_EDIT.maxLength = 63;
-    const ConfigureResult result = Image_ConfigClick(config, nullptr);
+    const ConfigureResult result = prepareConfigureLogin(config, nullptr);
     EXPECT_EQ(result.warning, Warning::key("Please_Select_A_Camera"));
     EXPECT_EQ(config.panel.STATIC_SETTING_CAMERANAME_EDIT.maxLength, 63);
 }
 
 TEST_F(PanelOpening, ConfigureSetsLimitsAndTabsForTheCamera) {
     config.panel.TabSheet_Setting.activePage = kSecurityPage;
-    const ConfigureResult result = Image_ConfigClick(config, &row);
+    const ConfigureResult result = prepareConfigureLogin(config, &row);
     EXPECT_FALSE(result.warning);
     EXPECT_EQ(result.login.userName, "Porch");
     EXPECT_EQ(result.login.passwordMaxLength, 12);
@@ -67,7 +67,7 @@ TEST_F(PanelOpening, ConfigureSetsLimitsAndTabsForTheCamera) {
 
     config.camera.xmlMode = true;
     config.camera.modelCode = 22;
-    EXPECT_EQ(Image_ConfigClick(config, &row).login.passwordMaxLength, 63);
+    EXPECT_EQ(prepareConfigureLogin(config, &row).login.passwordMaxLength, 63);
     EXPECT_TRUE(config.panel.TabSheet_Wireless_Settings.tabVisible);
 }
 
@@ -98,6 +98,16 @@ TEST_F(PanelOpening, LoadingADhcpCameraLocksTheAddressesEverywhere) {
     EXPECT_TRUE(config.addressChoice.wizardChoosesDhcp());
     EXPECT_FALSE(config.panel.MEMO_SETTING_DNS2_EDIT.enabled);
     EXPECT_EQ(wizard.calls, (Texts{"page 9 usable", "check DHCP", "lock"}));
+}
+
+// A new password typed for an earlier camera, left behind when its write was refused, must not
+// go to the camera opened next.
+TEST_F(PanelOpening, LoadingEmptiesTheNewPasswordFields) {
+    config.panel.STATIC_SETTING_NEWPASSWORD_EDIT.text = "for-another-camera";
+    config.panel.STATIC_SETTING_CONFIRMPASSWORD_EDIT.text = "for-another-camera";
+    LoadPanelFromCamera(config);
+    EXPECT_EQ(config.panel.STATIC_SETTING_NEWPASSWORD_EDIT.text, "");
+    EXPECT_EQ(config.panel.STATIC_SETTING_CONFIRMPASSWORD_EDIT.text, "");
 }
 
 TEST_F(PanelOpening, AddressesNotYetReportedLeaveTheFieldsEmpty) {

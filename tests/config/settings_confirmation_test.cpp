@@ -162,6 +162,8 @@ TEST_F(Confirm, StopsAtTheFirstRefusalInSettingsMode) {
               Warning::key("Password_Doesnot_Match"));
 }
 
+// A request that cannot be built is said: nothing goes out, and the caller must not report
+// success.
 TEST_F(Confirm, NothingIsBuiltForACameraWithoutMac) {
     test::selectCamera(config, 22, false);
     config.camera.macText = "no mac";
@@ -169,7 +171,7 @@ TEST_F(Confirm, NothingIsBuiltForACameraWithoutMac) {
     const ConfirmResult result = Image_Settings_OKClick(config, "login", true);
     EXPECT_EQ(result.status, ConfirmStatus::NotBuilt);
     EXPECT_TRUE(result.datagram.empty());
-    EXPECT_FALSE(result.warning);
+    EXPECT_EQ(result.warning, Warning::key("Settings_Not_Sent"));
 }
 
 } // namespace

@@ -80,13 +80,7 @@ TEST(SettingsPanel, CancelDropsTheNewPasswordsOnly) {
     EXPECT_TRUE(panel.Image_Browser.visible);
 }
 
-TEST(SettingsPanel, OctetFieldsFollowTabOrderIntoTheWebPort) {
-    EXPECT_EQ(SettingsPanel::nextOctetFieldName("MEMO_SETTING_IP1_EDIT"), "MEMO_SETTING_IP2_EDIT");
-    EXPECT_EQ(SettingsPanel::nextOctetFieldName("MEMO_SETTING_IP4_EDIT"),
-              "MEMO_SETTING_NETMASK1_EDIT");
-    EXPECT_EQ(SettingsPanel::nextOctetFieldName("MEMO_SETTING_DNS4_EDIT"),
-              "MEMO_SETTING_WebPort_EDIT");
-    EXPECT_EQ(SettingsPanel::nextOctetFieldName("MEMO_SETTING_WebPort_EDIT"), "");
+TEST(SettingsPanel, OctetFieldsOfAnAddressGroup) {
     SettingsPanel panel;
     EXPECT_EQ(panel.octetFields(AddressGroup::Gateway)[3], &panel.MEMO_SETTING_GATEWAY4_EDIT);
 }

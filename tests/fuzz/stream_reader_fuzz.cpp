@@ -33,6 +33,7 @@ vistrel::test::ScriptedByteSource sourceOf(const std::uint8_t* data, std::size_t
     const auto end = size > 0 && (data[0] & 0x80) != 0 ? vistrel::ReceiveStatus::TimedOut
                                                        : vistrel::ReceiveStatus::Closed;
     std::vector<std::string> pieces;
+    pieces.reserve(size / pieceSize + 1);
     for (std::size_t at = 1; at < size; at += pieceSize) {
         pieces.emplace_back(reinterpret_cast<const char*>(data) + at,
                             std::min(pieceSize, size - at));

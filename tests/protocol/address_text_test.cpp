@@ -27,5 +27,17 @@ TEST(AddressText, ParsesMacTextsAndRefusesMalformedOnes) {
     }
 }
 
+TEST(AddressText, ParsesDottedDecimalAndRefusesAnythingElse) {
+    EXPECT_EQ(parseDottedDecimal("192.168.2.3"), (Ipv4Address{192, 168, 2, 3}));
+    EXPECT_EQ(parseDottedDecimal("0.0.0.0"), (Ipv4Address{0, 0, 0, 0}));
+    EXPECT_EQ(parseDottedDecimal("010.001.255.7"), (Ipv4Address{10, 1, 255, 7}));
+    for (const char* malformed :
+         {"", "1.2.3", "1.2.3.4.5", "1.2.3.4.", ".1.2.3", "1..2.3", "256.1.1.1", "1.2.3.1000",
+          "0001.2.3.4", "1.2.3.-0", "+1.2.3.4", " 1.2.3.4", "1.2.3.4 ", "1.2.3.4:80", "a.b.c.d"}) {
+        SCOPED_TRACE(malformed);
+        EXPECT_FALSE(parseDottedDecimal(malformed));
+    }
+}
+
 } // namespace
 } // namespace vistrel

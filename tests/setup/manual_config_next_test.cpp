@@ -3,6 +3,7 @@
 #include "config/panel_opening.h"
 #include "protocol/password_digest.h"
 #include "setup/manual_config_next.h"
+#include "setup/setup_completion.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,7 @@ struct ManualConfigNext : ::testing::Test {
         config.camera.ipText = "192.168.  1. 64";
         config.camera.cameraName = "Porch";
         config.camera.webPort = 80;
+        config.camera.dhcpFlag = 1; // the camera reported DHCP, whose server never answered
         config.credentials.digestVerified = digestVerified;
         LoadPanelFromCamera(config);
         config.addressChoice.RadioButton_T2_IPClick();
@@ -33,7 +35,7 @@ struct ManualConfigNext : ::testing::Test {
 
 TEST_F(ManualConfigNext, RefusedAddressSendsNothingAndStartsNoTest) {
     openCamera(true);
-    const ManualTestStart start = Button_T9_NextClick(
+    const ManualTestStart start = startFixedAddressTest(
         config, state, {"10.0.0.7", "255.0.0.0", "10.0.0.1", ""}, /*rowSelected=*/true);
     EXPECT_FALSE(start.started());
     ASSERT_TRUE(start.warning);
@@ -51,8 +53,8 @@ TEST_F(ManualConfigNext, AcceptedAddressGoesOutProvingTheFactoryPasswordAndTheTe
         SCOPED_TRACE(digestVerified);
         openCamera(digestVerified);
         const ManualTestStart start =
-            Button_T9_NextClick(config, state, {"10.0.0.7", "255.0.0.0", "10.0.0.1", "10.0.0.2"},
-                                /*rowSelected=*/true);
+            startFixedAddressTest(config, state, {"10.0.0.7", "255.0.0.0", "10.0.0.1", "10.0.0.2"},
+                                  /*rowSelected=*/true);
         ASSERT_TRUE(start.started());
         ASSERT_EQ(start.confirm.status, ConfirmStatus::Ready);
         ASSERT_EQ(start.confirm.datagram.size(), kLongRecordLayout.size);
@@ -60,7 +62,7 @@ TEST_F(ManualConfigNext, AcceptedAddressGoesOutProvingTheFactoryPasswordAndTheTe
                   passwordDigestText(test::kSelectedMac, "2580"));
         EXPECT_EQ(start.confirm.datagram[kLongRecordLayout.ip + 3], 7);
         EXPECT_EQ(recordPassword(), digestVerified ? "2580" : "");
-        EXPECT_EQ(start.countdown, (Countdown{9, 30}));
+        EXPECT_EQ(start.countdown, (Countdown{WizardPage::ManualConfig, 30}));
         EXPECT_EQ(state.ManualSeconds, 30);
         EXPECT_FALSE(state.ManualConfirmed);
         EXPECT_EQ(config.camera.ipText, "10.0.0.7");
@@ -70,6 +72,43 @@ TEST_F(ManualConfigNext, AcceptedAddressGoesOutProvingTheFactoryPasswordAndTheTe
         EXPECT_EQ(config.camera.dnsText, "10.0.0.2");
         config.longRecord.fill(0);
     }
+}
+
+// Page 5 reopens the panel from the camera's record: the fixed address page 9 sent must be what
+// the name and password write sends again, not the DHCP the camera reported before.
+TEST_F(ManualConfigNext, TheFixedAddressSentStaysInTheSetUpsLaterWrites) {
+    openCamera(false);
+    const ManualTestStart start =
+        startFixedAddressTest(config, state, {"10.0.0.7", "255.0.0.0", "10.0.0.1", "10.0.0.2"},
+                              /*rowSelected=*/true);
+    ASSERT_EQ(start.confirm.status, ConfirmStatus::Ready);
+    ASSERT_EQ(start.confirm.datagram[kLongRecordLayout.dhcpFlag], 0);
+    EXPECT_EQ(config.camera.dhcpFlag, 0);
+
+    const SetupCompletion completion =
+        completeSetup(config, {"Porch", "n3w-secret", "n3w-secret"}, false, "2580", true);
+    ASSERT_EQ(completion.confirm.status, ConfirmStatus::Ready);
+    const auto& datagram = completion.confirm.datagram;
+    EXPECT_EQ(datagram[kLongRecordLayout.dhcpFlag], 0);
+    EXPECT_EQ(datagram[kLongRecordLayout.ip], 10);
+    EXPECT_EQ(datagram[kLongRecordLayout.ip + 3], 7);
+    EXPECT_EQ(datagram[kLongRecordLayout.netmask], 255);
+}
+
+// DHCP chosen on page 9 goes out as DHCP, and page 5 keeps it.
+TEST_F(ManualConfigNext, DhcpChosenOnPageNineStaysDhcp) {
+    openCamera(false);
+    config.camera.dhcpFlag = 0;
+    config.addressChoice.RadioButton_T2_DHCPClick();
+    const ManualTestStart start =
+        startFixedAddressTest(config, state, {"10.0.0.7", "255.0.0.0", "10.0.0.1", "10.0.0.2"},
+                              /*rowSelected=*/true);
+    ASSERT_EQ(start.confirm.status, ConfirmStatus::Ready);
+    EXPECT_EQ(config.camera.dhcpFlag, 1);
+    const SetupCompletion completion =
+        completeSetup(config, {"Porch", "", ""}, false, "2580", true);
+    ASSERT_EQ(completion.confirm.status, ConfirmStatus::Ready);
+    EXPECT_EQ(completion.confirm.datagram[kLongRecordLayout.dhcpFlag], 1);
 }
 
 } // namespace

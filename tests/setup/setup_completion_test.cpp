@@ -33,7 +33,7 @@ protected:
 
     SetupCompletion complete(const WizardNameTexts& texts, bool digestVerified,
                              std::string_view loginPassword = "typed") {
-        return Button_T5_OKClick(config, texts, digestVerified, loginPassword, true);
+        return completeSetup(config, texts, digestVerified, loginPassword, true);
     }
 
     static std::string digestOf(std::string_view password) {
@@ -119,6 +119,23 @@ TEST_F(SetupCompletionTest, ARefusedNameOrPasswordSendsNothing) {
         EXPECT_TRUE(completion.confirm.datagram.empty());
         EXPECT_FALSE(completion.loginPassword);
     }
+}
+
+// Settings that do not go out are a warning, and page 5 stays: the finish window must not say
+// that the set-up is complete.
+TEST_F(SetupCompletionTest, SettingsNotSentKeepPageFive) {
+    selectCamera(kLongLayoutModel);
+    config.camera.macText = "not a MAC";
+    const SetupCompletion notBuilt = complete({"Porch", "n3w-secret", "n3w-secret"}, false);
+    EXPECT_TRUE(notBuilt.staysOnPage());
+    EXPECT_EQ(notBuilt.warning, Warning::key("Settings_Not_Sent"));
+
+    selectCamera(kLongLayoutModel);
+    config.camera.ipText = "0.  0.  0.  4"; // refused by the confirm's address check
+    const SetupCompletion refused = complete({"Porch", "n3w-secret", "n3w-secret"}, false);
+    EXPECT_TRUE(refused.staysOnPage());
+    EXPECT_EQ(refused.warning, Warning::key("IP_Range_Err_Message"));
+    EXPECT_TRUE(refused.confirm.datagram.empty());
 }
 
 TEST(DynamicDnsLink, TheMacDigitsAsTheyStandBeforeOurDomain) {

@@ -17,7 +17,7 @@ struct TimerRun {
     // Before tick n (counted from 1): a reply or a click that changes the state.
     std::function<void(int, WizardState&)> beforeTick = [](int, WizardState&) {};
 
-    TimerRun(int page) {
+    explicit TimerRun(WizardPage page) {
         state.SurveyReceived = true;
         input.shownPage = page;
         input.dhcpAddresses = {"192.168.  2. 30", "255.255.255.  0", "192.168.  2.  1",
@@ -30,7 +30,7 @@ struct TimerRun {
     void run(int maxTicks = 200) {
         for (int n = 1; n <= maxTicks; ++n) {
             beforeTick(n, state);
-            ticks.push_back(Timer_WizardTimer(state, input));
+            ticks.push_back(wizardTick(state, input));
             const WizardTick& tick = ticks.back();
             if (tick.cloudTestEnd) {
                 input.shownPage = tick.cloudTestEnd->nextPage;
@@ -72,15 +72,15 @@ std::vector<int> countingDown(int from, int to, int step = 1) {
 }
 
 TEST(WizardTimer, PageOneFailsOnItsTwelfthTickAndHandsTheAddressesToPagesTenAndNine) {
-    TimerRun page1(1);
-    EXPECT_EQ(Button_T1_NextClick(page1.state), (Countdown{1, 10}));
+    TimerRun page1(WizardPage::Dhcp);
+    EXPECT_EQ(startCloudTest(page1.state), (Countdown{WizardPage::Dhcp, 10}));
     page1.run();
     ASSERT_EQ(page1.ticks.size(), 12u);
     EXPECT_EQ(page1.countdownShown(), countingDown(10, -1));
     EXPECT_EQ(page1.secondsLeftWhenSent(WizardRequest::LinkTest), (std::vector<int>{9, 6, 3, 0}));
     const WizardTick& last = page1.ticks.back();
     ASSERT_TRUE(last.cloudTestEnd);
-    EXPECT_EQ(last.cloudTestEnd->nextPage, 10);
+    EXPECT_EQ(last.cloudTestEnd->nextPage, WizardPage::CloudFailed);
     EXPECT_EQ(last.cloudTestEnd->values, page1.input.dhcpAddresses);
     EXPECT_EQ(last.cloudTestEnd->fixedAddressEdits, page1.input.dhcpAddresses);
     EXPECT_TRUE(last.cloudTestEnd->loadPanelFromCamera);
@@ -89,9 +89,9 @@ TEST(WizardTimer, PageOneFailsOnItsTwelfthTickAndHandsTheAddressesToPagesTenAndN
 TEST(WizardTimer, PageOneSucceedsOnTheTickAfterTheConfirmation) {
     for (const bool wireless : {false, true}) {
         SCOPED_TRACE(wireless);
-        TimerRun page1(1);
+        TimerRun page1(WizardPage::Dhcp);
         page1.input.wirelessModel = wireless;
-        Button_T1_NextClick(page1.state);
+        startCloudTest(page1.state);
         DhcpWait unused;
         page1.beforeTick = [&unused](int n, WizardState& state) {
             if (n == 3) {
@@ -102,7 +102,7 @@ TEST(WizardTimer, PageOneSucceedsOnTheTickAfterTheConfirmation) {
         ASSERT_EQ(page1.ticks.size(), 3u);
         const WizardTick& last = page1.ticks.back();
         ASSERT_TRUE(last.cloudTestEnd);
-        EXPECT_EQ(last.cloudTestEnd->nextPage, wireless ? 4 : 3);
+        EXPECT_EQ(last.cloudTestEnd->nextPage, wireless ? WizardPage::Wireless : WizardPage::Wire);
         EXPECT_EQ(last.cloudTestEnd->values, page1.input.dhcpAddresses);
         EXPECT_FALSE(last.cloudTestEnd->fixedAddressEdits);
         EXPECT_FALSE(last.cloudTestEnd->loadPanelFromCamera);
@@ -115,7 +115,7 @@ TEST(WizardTimer, PageOneSucceedsOnTheTickAfterTheConfirmation) {
 }
 
 TEST(WizardTimer, PageNineRediscoversTheCameraAndFailsOnItsThirtySecondTick) {
-    TimerRun page9(9);
+    TimerRun page9(WizardPage::ManualConfig);
     page9.state.ManualSeconds = 30;
     page9.run();
     ASSERT_EQ(page9.ticks.size(), 32u);
@@ -126,7 +126,7 @@ TEST(WizardTimer, PageNineRediscoversTheCameraAndFailsOnItsThirtySecondTick) {
     EXPECT_FALSE(page9.ticks.back().trackCameraAddress);
     // Page 10 shows where the camera was last found, page 9 keeps the record's address.
     const CloudTestEnd& end = *page9.ticks.back().cloudTestEnd;
-    EXPECT_EQ(end.nextPage, 10);
+    EXPECT_EQ(end.nextPage, WizardPage::CloudFailed);
     EXPECT_EQ(end.values, (AddressTexts{" 10.  0.  0.  9", "255.0.0.0", "10.0.0.1", "10.0.0.2"}));
     EXPECT_EQ(end.fixedAddressEdits, page9.input.fixedAddresses);
     EXPECT_FALSE(end.loadPanelFromCamera);
@@ -135,14 +135,14 @@ TEST(WizardTimer, PageNineRediscoversTheCameraAndFailsOnItsThirtySecondTick) {
 TEST(WizardTimer, PageNineConfirmedShowsTheTrackedAddressOnPageThreeOrFour) {
     for (const bool wireless : {false, true}) {
         SCOPED_TRACE(wireless);
-        TimerRun page9(9);
+        TimerRun page9(WizardPage::ManualConfig);
         page9.input.wirelessModel = wireless;
         page9.state.ManualSeconds = 30;
         page9.beforeTick = [](int n, WizardState& state) { state.ManualConfirmed = n == 5; };
         page9.run();
         ASSERT_EQ(page9.ticks.size(), 5u);
         const WizardTick& last = page9.ticks.back();
-        EXPECT_EQ(last.cloudTestEnd->nextPage, wireless ? 4 : 3);
+        EXPECT_EQ(last.cloudTestEnd->nextPage, wireless ? WizardPage::Wireless : WizardPage::Wire);
         EXPECT_EQ(last.cloudTestEnd->values[0], page9.input.cameraAddress);
         EXPECT_EQ(last.cloudTestEnd->values[3], "10.0.0.2");
         EXPECT_TRUE(last.requests.empty()); // no discovery once the page has changed
@@ -151,10 +151,10 @@ TEST(WizardTimer, PageNineConfirmedShowsTheTrackedAddressOnPageThreeOrFour) {
 }
 
 TEST(WizardTimer, PageSevenFailsAfterNinetyTwoLinkTestsAndItsNextThenShowsPageEight) {
-    TimerRun page7(7);
-    const LinkTestNext start = Button_T7_NextClick(page7.state, /*testEnded=*/false);
-    EXPECT_EQ(start.showPage, 0);
-    EXPECT_EQ(start.countdown, (Countdown{7, 90}));
+    TimerRun page7(WizardPage::Test);
+    const LinkTestNext start = linkTestNext(page7.state, /*testEnded=*/false);
+    EXPECT_EQ(start.showPage, WizardPage::None);
+    EXPECT_EQ(start.countdown, (Countdown{WizardPage::Test, 90}));
     EXPECT_EQ(start.waitCaption.key, "Wait");
     page7.run();
     ASSERT_EQ(page7.ticks.size(), 92u);
@@ -166,13 +166,13 @@ TEST(WizardTimer, PageSevenFailsAfterNinetyTwoLinkTestsAndItsNextThenShowsPageEi
                                {"TntLabel_T7_1_NOOK", ""}, {"TntButton_T10_Retry", "?"}, {}}));
     EXPECT_EQ(end.actionCaption.key, "TntButton_T10_Retry");
 
-    EXPECT_EQ(Button_T7_NextClick(page7.state, /*testEnded=*/true).showPage, 8);
+    EXPECT_EQ(linkTestNext(page7.state, /*testEnded=*/true).showPage, WizardPage::RePlugIn);
     EXPECT_EQ(page7.state.LinkSeconds, 90);
 }
 
 TEST(WizardTimer, PageSevenConfirmedOffersNextToThePagesOfNameAndPassword) {
-    TimerRun page7(7);
-    Button_T7_NextClick(page7.state, false);
+    TimerRun page7(WizardPage::Test);
+    linkTestNext(page7.state, false);
     page7.beforeTick = [](int n, WizardState& state) { state.LinkConfirmed = n == 40; };
     page7.run();
     ASSERT_EQ(page7.ticks.size(), 40u);
@@ -183,12 +183,12 @@ TEST(WizardTimer, PageSevenConfirmedOffersNextToThePagesOfNameAndPassword) {
                   {"TntLabel_T7_1_OK", ""}, {"TntLabel_T7_2", ""}, {"TntLabel_T7_3", ""}}));
     EXPECT_EQ(end.actionCaption.key, "TntButton_T3_Next");
     EXPECT_TRUE(page7.state.LinkConfirmed);
-    EXPECT_EQ(Button_T7_NextClick(page7.state, /*testEnded=*/true).showPage, 5);
+    EXPECT_EQ(linkTestNext(page7.state, /*testEnded=*/true).showPage, WizardPage::Name);
     EXPECT_FALSE(page7.state.LinkConfirmed);
 }
 
 TEST(WizardTimer, WpsTimesOutOnTheHundredAndTwentyFirstTickAfterFortyStatusRequests) {
-    TimerRun page11(11);
+    TimerRun page11(WizardPage::WpsSetup);
     page11.state.WpsSeconds = 120;
     page11.state.WpsSucceeded = true;
     page11.run();
@@ -204,7 +204,7 @@ TEST(WizardTimer, WpsTimesOutOnTheHundredAndTwentyFirstTickAfterFortyStatusReque
 }
 
 TEST(WizardTimer, WpsSucceedsOnTheTickAfterStatusTwo) {
-    TimerRun page11(11);
+    TimerRun page11(WizardPage::WpsSetup);
     page11.state.WpsSeconds = 120;
     DhcpWait unused;
     page11.beforeTick = [&unused](int n, WizardState& state) {
@@ -223,8 +223,10 @@ TEST(WizardTimer, WpsSucceedsOnTheTickAfterStatusTwo) {
 }
 
 TEST(WizardTimer, SurveyIsRepeatedEveryFifthTickOnEveryPageUntilAnswered) {
-    for (const int page : {1, 4, 6, 7, 9, 11}) {
-        SCOPED_TRACE(page);
+    for (const WizardPage page :
+         {WizardPage::Dhcp, WizardPage::Wireless, WizardPage::WConfig, WizardPage::Test,
+          WizardPage::ManualConfig, WizardPage::WpsSetup}) {
+        SCOPED_TRACE(pageNumber(page));
         WizardState state;
         state.CloudSeconds = state.ManualSeconds = 200;
         state.LinkSeconds = state.WpsSeconds = 200;
@@ -235,7 +237,7 @@ TEST(WizardTimer, SurveyIsRepeatedEveryFifthTickOnEveryPageUntilAnswered) {
             if (n == 13) {
                 state.SurveyReceived = true;
             }
-            const WizardTick tick = Timer_WizardTimer(state, input);
+            const WizardTick tick = wizardTick(state, input);
             if (!tick.requests.empty() && tick.requests.front() == WizardRequest::Survey) {
                 surveyTicks.push_back(n);
             }

@@ -2,29 +2,16 @@
 // only a picture are buttons with names and a press action that does what a click does, and
 // the camera list's cards are list items with their preview square as a button.
 
-#include "camhttp/windows/form_login.h"
 #include "discovery/card_geometry.h"
-#include "localization/windows/localization.h"
-#include "shell/main_window.h"
-#include "shell/message_windows/message_box_wchar.h"
 #include "support/datagram_fixtures.h"
+#include "support/main_window_fixture.h"
 #include "support/modal_answers.h"
-#include "wizard/form_wizard.h"
 
 #include <QAccessible>
-#include <QTest>
-#include <memory>
 #include <string_view>
-#include <vector>
 
 namespace vistrel {
 namespace {
-
-class CountingSender : public DatagramSender {
-public:
-    int sent = 0;
-    void SendDatagram(Bytes) override { ++sent; }
-};
 
 QAccessibleInterface* accessibleOf(QObject* object) {
     return object ? QAccessible::queryAccessibleInterface(object) : nullptr;
@@ -39,14 +26,11 @@ void press(QAccessibleInterface* control) {
 
 } // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public QObject, private test::MainWindowFixture {
     Q_OBJECT
 
 private:
-    CountingSender sender;
-    std::unique_ptr<TMainForm> form;
-
-    QAccessibleInterface* control(const char* objectName) {
+    QAccessibleInterface* accessibleNamed(const char* objectName) {
         return accessibleOf(form->findChild<QWidget*>(QLatin1String(objectName)));
     }
 
@@ -61,7 +45,7 @@ private:
 
     // The card of the camera named `name`, with its index among the list's children.
     std::pair<QAccessibleInterface*, int> cardNamed(const QString& name) {
-        QAccessibleInterface* list = control("ListBox_IPCAM");
+        QAccessibleInterface* list = accessibleNamed("ListBox_IPCAM");
         for (int i = 0; list && i < list->childCount(); ++i) {
             if (list->child(i)->text(QAccessible::Name) == name) {
                 return {list->child(i), i};
@@ -71,13 +55,8 @@ private:
     }
 
 private slots:
-    void init() {
-        sender.sent = 0;
-        form = std::make_unique<TMainForm>(&sender);
-        form->Form_OnCreate();
-        form->show();
-    }
-    void cleanup() { form.reset(); }
+    void init() { start({.firstTick = false}); }
+    void cleanup() { stop(); }
 
     void pictureButtonsAreNamedButtons_data() {
         QTest::addColumn<QString>("objectName");
@@ -95,7 +74,7 @@ private slots:
     void pictureButtonsAreNamedButtons() {
         QFETCH(QString, objectName);
         QFETCH(QString, name);
-        QAccessibleInterface* button = control(qPrintable(objectName));
+        QAccessibleInterface* button = accessibleNamed(qPrintable(objectName));
         QVERIFY(button);
         QCOMPARE(button->role(), QAccessible::Button);
         QVERIFY(!name.isEmpty());
@@ -106,10 +85,10 @@ private slots:
 
     void pressingAPictureButtonDoesWhatAClickDoes() {
         ++form->searchCycle().TimerTicks; // past the busy first second
-        const int before = sender.sent;
-        press(control("TntImage_Search"));
-        QCOMPARE(sender.sent - before, 2); // the hook's search and the click handler's
-        press(control("Image_Close"));
+        const std::size_t before = requests.sent.size();
+        press(accessibleNamed("TntImage_Search"));
+        QCOMPARE(requests.sent.size() - before, 2u); // the hook's search and the click handler's
+        press(accessibleNamed("Image_Close"));
         QVERIFY(!form->isVisible());
     }
 
@@ -124,7 +103,7 @@ private slots:
     void cardsAreListItemsWithTheirPreviewSquare() {
         addCamera(1, 0, "Front door"); // new: no live picture yet
         addCamera(2, 1, "Garden");     // set up
-        QAccessibleInterface* list = control("ListBox_IPCAM");
+        QAccessibleInterface* list = accessibleNamed("ListBox_IPCAM");
         QCOMPARE(list->role(), QAccessible::List);
         QCOMPARE(list->childCount(), 2);
 

@@ -4,29 +4,20 @@
 
 #include "discovery/card_geometry.h"
 #include "platform/data_paths.h"
-#include "shell/main_window.h"
 #include "support/datagram_fixtures.h"
+#include "support/main_window_fixture.h"
 #include "ui/screenshot.h"
 #include "ui/skin_pictures.h"
-#include "wizard/form_wizard.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QTest>
 #include <QToolButton>
-#include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 namespace vistrel {
 namespace {
-
-class DiscardingSender : public DatagramSender {
-public:
-    void SendDatagram(Bytes) override {}
-};
 
 QImage doubledPicture(const QString& fileName) {
     return QImage(QDir(skinDirectory()).filePath(doubledFileName(fileName)))
@@ -57,13 +48,10 @@ QImage shotOf(QWidget& widget) {
 
 } // namespace
 
-class HighDpiTest : public QObject {
+class HighDpiTest : public QObject, private test::MainWindowFixture {
     Q_OBJECT
 
 private:
-    DiscardingSender sender;
-    std::unique_ptr<TMainForm> form;
-
     QPoint inDevicePixels(QWidget* widget, QPoint point) {
         return widget->mapTo(form.get(), point) * 2;
     }
@@ -85,12 +73,10 @@ private slots:
     }
 
     void init() {
-        form = std::make_unique<TMainForm>(&sender);
-        form->Form_OnCreate();
-        form->show();
+        start({.firstTick = false});
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
-    void cleanup() { form.reset(); }
+    void cleanup() { stop(); }
 
     void theScreenshotHasTwiceThePixels() {
         addCamera(1, 0, 2, "Front door"); // new
@@ -161,7 +147,7 @@ private slots:
     void theWpsButtonShowsTheDoubledPicture() {
         auto* button = form->wizard().findChild<QToolButton*>(QStringLiteral("SpeedButton_T6"));
         QVERIFY(button);
-        form->wizard().ShowPage(6);
+        form->wizard().ShowPage(WizardPage::WConfig);
         form->wizard().show();
         QVERIFY(QTest::qWaitForWindowExposed(&form->wizard()));
         const QImage shot = shotOf(*button);

@@ -3,19 +3,14 @@
 // camera logged into and given a fixed address on the wizard's page 2 moves there. Runs inside
 // the private network namespace of scripts/netns.
 
-#include "camhttp/windows/form_login.h"
-#include "shell/main_window.h"
 #include "support/camera_rows.h"
 #include "support/camsim_process.h"
+#include "support/main_window_fixture.h"
 #include "support/modal_answers.h"
 #include "support/private_network.h"
-#include "wizard/form_wizard.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
-#include <algorithm>
 #include <set>
 
 namespace vistrel {
@@ -26,33 +21,24 @@ constexpr int kWaitMs = 10000;
 
 using test::rowOf;
 
-QPoint cardBody(CameraCardList& cards, int index) {
-    cards.setCurrentIndex(index);
-    return cards.itemRect(index).topLeft() + QPoint(200, 50);
-}
-
 } // namespace
 
-class MainWindowCamerasTest : public QObject {
+class MainWindowCamerasTest : public QObject, private test::MainWindowFixture {
     Q_OBJECT
 
 private:
     // The finder over the demo cameras, all listed and past the first second.
-    void startFinder(TMainForm& form) {
-        form.Form_OnCreate();
-        form.show();
-        QTRY_COMPARE_WITH_TIMEOUT(form.ListBox_IPCAM().count(), 7, kWaitMs);
-        QTRY_VERIFY_WITH_TIMEOUT(!form.searchCycle().busy(), kWaitMs);
+    void startFinder() {
+        start({.network = true, .firstTick = false});
+        QTRY_COMPARE_WITH_TIMEOUT(form->ListBox_IPCAM().count(), 7, kWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!form->searchCycle().busy(), kWaitMs);
     }
 
     // Clicks the camera's card and waits until its settings reply has arrived.
-    void selectCamera(TMainForm& form, const std::string& name, const std::string& mac) {
-        const int row = rowOf(form.cameraList(), name);
-        QVERIFY(row >= 0);
-        CameraCardList& cards = form.ListBox_IPCAM();
-        QTest::mouseClick(cards.viewport(), Qt::LeftButton, {}, cardBody(cards, row));
-        QCOMPARE(form.configuration().camera.macText, mac);
-        const CameraCredentials& credentials = form.configuration().credentials;
+    void selectCamera(const std::string& name, const std::string& mac) {
+        QVERIFY(test::clickCameraCard(*form, name));
+        QCOMPARE(form->configuration().camera.macText, mac);
+        const CameraCredentials& credentials = form->configuration().credentials;
         QTRY_VERIFY_WITH_TIMEOUT(credentials.credentialSourceMac == mac ||
                                      credentials.scrambledPasswordSourceMac == mac,
                                  kWaitMs);
@@ -60,17 +46,16 @@ private:
 
 private slots:
     void initTestCase() { VISTREL_QSKIP_OUTSIDE_PRIVATE_NETWORK(); }
+    void cleanup() { stop(); }
 
     void everyDemoCameraShowsAsACardInStateOrder() {
         camsim::test::CamsimProcess cameras(QStringLiteral(VISTREL_DEMO_SCENARIO));
         QVERIFY(cameras.waitUntilReady());
 
-        TMainForm form;
-        form.Form_OnCreate();
-        form.show();
-        QTRY_COMPARE_WITH_TIMEOUT(form.ListBox_IPCAM().count(), 7, 10000);
+        start({.network = true, .firstTick = false});
+        QTRY_COMPARE_WITH_TIMEOUT(form->ListBox_IPCAM().count(), 7, kWaitMs);
 
-        const CameraList& list = form.cameraList();
+        const CameraList& list = form->cameraList();
         std::set<std::string> names;
         for (int i = 0; i < list.rowCount(); ++i) {
             names.insert(list.entry(i).name);
@@ -89,47 +74,43 @@ private slots:
     void selectingACameraQueriesItAndItsSettingsFillThePanel() {
         camsim::test::CamsimProcess cameras(QStringLiteral(VISTREL_DEMO_SCENARIO));
         QVERIFY(cameras.waitUntilReady());
-        TMainForm form;
-        startFinder(form);
+        startFinder();
 
-        selectCamera(form, "Office", "02:56:49:00:00:05");
+        selectCamera("Office", "02:56:49:00:00:05");
         for (const char* command : {"0x0002", "0x0009", "0x0026"}) {
             const QJsonObject query = cameras.lastLogLineOf(QLatin1String(command));
             QCOMPARE(query.value(QStringLiteral("camera")).toString(),
                      QStringLiteral("02:56:49:00:00:05"));
         }
         // The camera's XML reply switched its wireless tab on and filled it.
-        const SettingsPanel& panel = form.configuration().panel;
+        const SettingsPanel& panel = form->configuration().panel;
         QTRY_COMPARE_WITH_TIMEOUT(panel.MEMO_SETTING_SSID_EDIT.text, std::string("Vistrel Office"),
                                   kWaitMs);
         QVERIFY(panel.MEMO_SETTING_SSID_EDIT.enabled);
-        QVERIFY(form.configuration().camera.xmlMode);
+        QVERIFY(form->configuration().camera.xmlMode);
         QVERIFY(panel.Image_Config.visible);
     }
 
     void aFixedAddressFromPage2MovesTheCamera() {
         camsim::test::CamsimProcess cameras(QStringLiteral(VISTREL_DEMO_SCENARIO));
         QVERIFY(cameras.waitUntilReady());
-        TMainForm form;
-        startFinder(form);
-        selectCamera(form, "Garage", "02:56:49:00:00:04");
+        startFinder();
+        selectCamera("Garage", "02:56:49:00:00:04");
 
-        TForm_Login& login = form.loginDialog();
-        CameraCardList& cards = form.ListBox_IPCAM();
-        const QPoint garage = cardBody(cards, rowOf(form.cameraList(), "Garage"));
-        QVERIFY(
-            test::ModalAnswers()
-                .then(login,
-                      [&] {
-                          auto* password =
-                              login.findChild<QLineEdit*>(QStringLiteral("Password_Edit"));
-                          QTest::keyClicks(password, QStringLiteral("garage42"));
-                          QTest::keyClick(password, Qt::Key_Return);
-                      })
-                .run([&] { QTest::mouseDClick(cards.viewport(), Qt::LeftButton, {}, garage); }));
-        TForm_Wizard& wizard = form.wizard();
+        TForm_Login& login = form->loginDialog();
+        const int garage = rowOf(form->cameraList(), "Garage");
+        QVERIFY(test::ModalAnswers()
+                    .then(login,
+                          [&] {
+                              auto* password =
+                                  login.findChild<QLineEdit*>(QStringLiteral("Password_Edit"));
+                              QTest::keyClicks(password, QStringLiteral("garage42"));
+                              QTest::keyClick(password, Qt::Key_Return);
+                          })
+                    .run([&] { doubleClickCard(garage); }));
+        TForm_Wizard& wizard = form->wizard();
         QVERIFY(wizard.isVisible());
-        QCOMPARE(wizard.shownPage(), 2);
+        QCOMPARE(wizard.shownPage(), WizardPage::Network);
 
         const NetworkPage& page = wizard.pages().network;
         QTest::mouseClick(page.radios.staticIp, Qt::LeftButton);
@@ -145,9 +126,9 @@ private slots:
             cameras.lastLogLineOf(QStringLiteral("0x0003")).value(QStringLiteral("verdict")),
             QJsonValue(QStringLiteral("applied")), kWaitMs);
         // The search after the change finds the camera at its new address.
-        QTRY_VERIFY_WITH_TIMEOUT(rowOf(form.cameraList(), "Garage") >= 0, kWaitMs);
-        const int row = rowOf(form.cameraList(), "Garage");
-        QCOMPARE(form.cameraList().row(row).columns[kColumnIp], std::string("127.  0.  0. 20"));
+        QTRY_VERIFY_WITH_TIMEOUT(rowOf(form->cameraList(), "Garage") >= 0, kWaitMs);
+        const int row = rowOf(form->cameraList(), "Garage");
+        QCOMPARE(form->cameraList().row(row).columns[kColumnIp], std::string("127.  0.  0. 20"));
     }
 };
 

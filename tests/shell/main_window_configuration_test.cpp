@@ -2,32 +2,22 @@
 // login's outcomes, the wizard's pages 2 and 12, the question before leaving and the web page.
 // Requests are recorded instead of sent; modal windows are answered with real clicks.
 
-#include "camhttp/windows/form_login.h"
 #include "config/panel_opening.h"
-#include "localization/windows/localization.h"
 #include "protocol/settings_request.h"
-#include "shell/main_window.h"
-#include "shell/message_windows/message_box_wchar.h"
 #include "shell/message_windows/message_dialog_wchar.h"
 #include "support/datagram_fixtures.h"
-#include "support/finder_steps.h"
+#include "support/main_window_fixture.h"
 #include "support/modal_answers.h"
-#include "support/recording_sender.h"
 #include "support/settings_reply_fixtures.h"
-#include "wizard/form_wizard.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTest>
-#include <memory>
 #include <vector>
 
 namespace vistrel {
 
 namespace {
-
-using test::RecordingSender;
 
 using test::commandOf;
 
@@ -37,24 +27,12 @@ constexpr int kFixedSettingsWrite = 0x0003;
 
 } // namespace
 
-class MainWindowConfigurationTest : public QObject {
+class MainWindowConfigurationTest : public QObject, private test::MainWindowFixture {
     Q_OBJECT
 
 private:
-    RecordingSender sender;
-    std::unique_ptr<TMainForm> form;
     std::vector<QUrl> openedUrls;
     bool browserStarts = true;
-
-    QString text(const char* key) {
-        const QString found = LookupText(form->language().languageSection(), QLatin1String(key));
-        [&] { QVERIFY2(!found.isEmpty(), key); }();
-        return found;
-    }
-
-    template <typename T = QWidget> T* control(QWidget& window, const char* name) {
-        return window.findChild<T*>(QLatin1String(name));
-    }
 
     // A set-up camera (list state 3), or one in state 5, at 192.168.2.3.
     void listCamera(bool stateFive = false) {
@@ -64,12 +42,6 @@ private:
         fields.setupFlagA = 1;
         fields.setupFlagB = stateFive ? 0 : 2;
         form->decodeDatagram(test::discoveryReply(fields));
-    }
-
-    void clickCard() {
-        auto& list = form->ListBox_IPCAM();
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                          list.itemRect(0).topLeft() + QPoint(200, 50));
     }
 
     // The camera's settings reply: its password is "secret", its web port 8080.
@@ -83,25 +55,6 @@ private:
         listCamera(stateFive);
         clickCard();
         answerSettings();
-    }
-
-    // Presses OK of the message box and keeps its text.
-    std::function<void()> acknowledge(QString& shown) {
-        return [this, &shown] {
-            shown = form->messageBox().MessageText();
-            QTest::mouseClick(control(form->messageBox(), "Button_Message_Box_OK"), Qt::LeftButton);
-        };
-    }
-
-    // Types the password into the login and presses OK (or Cancel).
-    std::function<void()> logIn(const QString& password, const char* button = "Button_Login_OK") {
-        return test::logInStep(*form, password, button);
-    }
-
-    void doubleClickCard() {
-        auto& list = form->ListBox_IPCAM();
-        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {},
-                           list.itemRect(0).topLeft() + QPoint(200, 50));
     }
 
     // The wizard on page 2 or 12 after a right password.
@@ -134,19 +87,15 @@ private:
 
 private slots:
     void init() {
-        sender.sent.clear();
         openedUrls.clear();
         browserStarts = true;
-        form = std::make_unique<TMainForm>(&sender);
+        start();
         form->setOpenUrl([this](const QUrl& url) {
             openedUrls.push_back(url);
             return browserStarts;
         });
-        form->Form_OnCreate();
-        form->show();
-        form->GetDhcp_TimerTimer(); // the language is applied and the finder no longer busy
     }
-    void cleanup() { form.reset(); }
+    void cleanup() { stop(); }
 
     void startsInListModeWithTheWebPageHint() {
         const SettingsPanel& panel = form->configuration().panel;
@@ -159,16 +108,16 @@ private slots:
     void selectionQueriesTheCameraAndShowsItsImagesUntilTheNextSearch() {
         listCamera();
         clickCard();
-        QCOMPARE(sender.sent.size(), std::size_t{4});
+        QCOMPARE(requests.sent.size(), std::size_t{4});
         for (std::size_t i = 0; i < 3; ++i) {
-            QCOMPARE(commandOf(sender.sent[i + 1]), (std::array{0x0002, 0x0009, 0x0026}[i]));
-            QVERIFY(std::equal(kCameraMac.begin(), kCameraMac.end(), sender.sent[i + 1].begin()));
+            QCOMPARE(commandOf(requests.sent[i + 1]), (std::array{0x0002, 0x0009, 0x0026}[i]));
+            QVERIFY(std::equal(kCameraMac.begin(), kCameraMac.end(), requests.sent[i + 1].begin()));
         }
         const SettingsPanel& panel = form->configuration().panel;
         QVERIFY(panel.Image_Browser.visible && panel.Image_Config.visible);
 
         QTest::keyClick(&form->ListBox_IPCAM(), Qt::Key_C, Qt::AltModifier);
-        QCOMPARE(commandOf(sender.sent.back()), kDiscovery);
+        QCOMPARE(commandOf(requests.sent.back()), kDiscovery);
         QVERIFY(!panel.Image_Browser.visible && !panel.Image_Config.visible);
     }
 
@@ -220,19 +169,19 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("button");
         QTest::addColumn<bool>("stateFive");
-        QTest::addColumn<int>("page");         // 0: the wizard stays hidden
+        QTest::addColumn<WizardPage>("page");  // None: the wizard stays hidden
         QTest::addColumn<QStringList>("keys"); // of the message shown, joined by blank lines
         QTest::newRow("right password, set-up camera")
-            << QStringLiteral("secret") << QStringLiteral("Button_Login_OK") << false << 2
-            << QStringList{};
+            << QStringLiteral("secret") << QStringLiteral("Button_Login_OK") << false
+            << WizardPage::Network << QStringList{};
         QTest::newRow("right password, state 5")
-            << QStringLiteral("secret") << QStringLiteral("Button_Login_OK") << true << 12
-            << QStringList{};
+            << QStringLiteral("secret") << QStringLiteral("Button_Login_OK") << true
+            << WizardPage::OldNetwork << QStringList{};
         QTest::newRow("wrong password")
-            << QStringLiteral("Secret") << QStringLiteral("Button_Login_OK") << false << 0
-            << QStringList{QStringLiteral("Input_Password_Err")};
+            << QStringLiteral("Secret") << QStringLiteral("Button_Login_OK") << false
+            << WizardPage::None << QStringList{QStringLiteral("Input_Password_Err")};
         QTest::newRow("cancel") << QStringLiteral("secret") << QStringLiteral("Button_Login_Cancel")
-                                << false << 0
+                                << false << WizardPage::None
                                 << QStringList{QStringLiteral("Cancel_Login1"),
                                                QStringLiteral("Cancel_Login2")};
     }
@@ -241,7 +190,7 @@ private slots:
         QFETCH(QString, password);
         QFETCH(QString, button);
         QFETCH(bool, stateFive);
-        QFETCH(int, page);
+        QFETCH(WizardPage, page);
         QFETCH(QStringList, keys);
         selectCameraWithSettings(stateFive);
         const QByteArray buttonName = button.toLatin1();
@@ -259,10 +208,10 @@ private slots:
         }
         QCOMPARE(shown, expected.join(QStringLiteral("\r\n\r\n")));
         TForm_Wizard& wizard = form->wizard();
-        QCOMPARE(wizard.isVisible(), page != 0);
+        QCOMPARE(wizard.isVisible(), page != WizardPage::None);
         QVERIFY(!form->loginDialog().isVisible());
         QVERIFY(form->isEnabled());
-        if (page == 0) {
+        if (page == WizardPage::None) {
             return;
         }
         QCOMPARE(wizard.shownPage(), page);
@@ -270,7 +219,7 @@ private slots:
         QCOMPARE(pages.oldNetwork.tabs->currentWidget(), pages.oldNetwork.lanTab);
         QCOMPARE(pages.network.edits[0]->text(), QStringLiteral("192.168.2.3"));
         QCOMPARE(pages.oldNetwork.edits[1]->text(), QStringLiteral("255.255.255.0"));
-        if (page == 12) {
+        if (page == WizardPage::OldNetwork) {
             QCOMPARE(pages.oldNetwork.account.name->text(), QStringLiteral("Porch"));
         }
         QVERIFY(form->configuration().panel.Image_Lan_Settings_OK.visible); // settings mode
@@ -323,8 +272,7 @@ private slots:
             QVERIFY(test::ModalAnswers()
                         .then(form->messageDialog(), answerQuestion(ok, shown, title))
                         .run(leave));
-            QCOMPARE(shown, LookupText(form->language().wizardLanguageSection(),
-                                       QStringLiteral("Want_To_Leave")));
+            QCOMPARE(shown, wizardText("Want_To_Leave"));
             QCOMPARE(title, QStringLiteral("Admin"));
             QCOMPARE(wizard.isVisible(), !ok);
         }
@@ -355,7 +303,7 @@ private slots:
         TForm_Wizard& wizard = form->wizard();
         QTest::mouseClick(wizard.pages().network.radios.staticIp, Qt::LeftButton);
         setPage2Addresses(addresses);
-        const std::size_t sentBefore = sender.sent.size();
+        const std::size_t sentBefore = requests.sent.size();
         QString shown;
         test::ModalAnswers answers;
         if (!warningKey.isEmpty()) {
@@ -365,15 +313,15 @@ private slots:
 
         if (!warningKey.isEmpty()) {
             QCOMPARE(shown, text(warningKey.toLatin1().constData()));
-            QCOMPARE(sender.sent.size(), sentBefore);
+            QCOMPARE(requests.sent.size(), sentBefore);
             QVERIFY(wizard.isVisible());
-            QCOMPARE(wizard.shownPage(), 2);
+            QCOMPARE(wizard.shownPage(), WizardPage::Network);
             return;
         }
         // The write, then the searches of the confirm and of the page; no question on closing.
-        QCOMPARE(sender.sent.size(), sentBefore + 3);
-        QCOMPARE(commandOf(sender.sent[sentBefore]), kFixedSettingsWrite);
-        QCOMPARE(commandOf(sender.sent.back()), kDiscovery);
+        QCOMPARE(requests.sent.size(), sentBefore + 3);
+        QCOMPARE(commandOf(requests.sent[sentBefore]), kFixedSettingsWrite);
+        QCOMPARE(commandOf(requests.sent.back()), kDiscovery);
         QVERIFY(!wizard.isVisible());
         QCOMPARE(form->cameraList().rowCount(), 0);
     }
@@ -383,15 +331,92 @@ private slots:
         const OldNetworkPage& page = form->wizard().pages().oldNetwork;
         page.account.password->setText(QStringLiteral("abcd"));
         page.account.confirm->setText(QStringLiteral("abce"));
-        const std::size_t sentBefore = sender.sent.size();
+        const std::size_t sentBefore = requests.sent.size();
         QString shown;
         QVERIFY(test::ModalAnswers().then(form->messageBox(), acknowledge(shown)).run([&] {
             QTest::mouseClick(page.ok2, Qt::LeftButton);
         }));
         QCOMPARE(shown, text("Password_Doesnot_Match"));
-        QCOMPARE(sender.sent.size(), sentBefore);
-        QCOMPARE(form->wizard().shownPage(), 12);
+        QCOMPARE(requests.sent.size(), sentBefore);
+        QCOMPARE(form->wizard().shownPage(), WizardPage::OldNetwork);
         QVERIFY(form->wizard().isVisible());
+    }
+
+    // A write that does not go out is said, and the page stays open to be mended: page 12's
+    // confirm refusing its address, page 2's request that cannot be built.
+    void okWhoseWriteIsNotSentWarnsAndStays_data() {
+        QTest::addColumn<WizardPage>("page");
+        QTest::addColumn<QString>("warningKey");
+        QTest::newRow("page 12, address refused by the confirm")
+            << WizardPage::OldNetwork << QStringLiteral("IP_Range_Err_Message");
+        QTest::newRow("page 2, request not built")
+            << WizardPage::Network << QStringLiteral("Settings_Not_Sent");
+    }
+
+    void okWhoseWriteIsNotSentWarnsAndStays() {
+        QFETCH(WizardPage, page);
+        QFETCH(QString, warningKey);
+        openWizard(/*stateFive=*/page == WizardPage::OldNetwork);
+        TForm_Wizard& wizard = form->wizard();
+        QPushButton* ok = wizard.pages().network.ok;
+        if (page == WizardPage::OldNetwork) {
+            OldNetworkPage& oldNetwork = wizard.pages().oldNetwork;
+            oldNetwork.edits[0]->setText(QStringLiteral("192.168.2.300"));
+            oldNetwork.account.password->setText(QStringLiteral("n3w-secret"));
+            oldNetwork.account.confirm->setText(QStringLiteral("n3w-secret"));
+            ok = oldNetwork.ok2;
+        } else {
+            form->configuration().camera.macText = "not a MAC";
+        }
+        const std::size_t sentBefore = requests.sent.size();
+        QString shown;
+        QVERIFY(test::ModalAnswers().then(form->messageBox(), acknowledge(shown)).run([&] {
+            QTest::mouseClick(ok, Qt::LeftButton);
+        }));
+        QCOMPARE(shown, text(warningKey.toLatin1().constData()));
+        QCOMPARE(requests.sent.size(), sentBefore); // neither the write nor a search
+        QVERIFY(wizard.isVisible());
+        QCOMPARE(wizard.shownPage(), page);
+    }
+
+    // A new password typed for one camera whose write was refused must not go to the camera
+    // opened next.
+    void anUnsentNewPasswordStaysWithItsCamera() {
+        openWizard(/*stateFive=*/true);
+        TForm_Wizard& wizard = form->wizard();
+        OldNetworkPage& oldNetwork = wizard.pages().oldNetwork;
+        oldNetwork.edits[0]->setText(QStringLiteral("192.168.2.300"));
+        oldNetwork.account.password->setText(QStringLiteral("n3w-secret"));
+        oldNetwork.account.confirm->setText(QStringLiteral("n3w-secret"));
+        QString shown;
+        QVERIFY(test::ModalAnswers().then(form->messageBox(), acknowledge(shown)).run([&] {
+            QTest::mouseClick(oldNetwork.ok2, Qt::LeftButton);
+        }));
+        wizard.state().AskBeforeClose = false;
+        wizard.close();
+
+        test::DiscoveryReplyFields other;
+        other.mac = MacAddress{0x00, 0x1a, 0x2b, 0x3c, 0x4d, 0x77};
+        other.name = "Shed";
+        form->decodeDatagram(test::discoveryReply(other));
+        QVERIFY(test::clickCameraCard(*form, "Shed"));
+        test::FixedReplyFields settings;
+        settings.longForm = !usesShortSettingsLayout(form->configuration().camera.modelCode);
+        settings.name = "Shed";
+        form->decodeDatagram(test::fixedSettingsReply(other.mac, settings));
+        QVERIFY(test::ModalAnswers()
+                    .then(form->loginDialog(), logIn(QStringLiteral("secret")))
+                    .run([&] { form->IPCAM_TntListViewDblClick(); }));
+        QCOMPARE(wizard.shownPage(), WizardPage::Network);
+
+        const std::size_t sentBefore = requests.sent.size();
+        QTest::mouseClick(wizard.pages().network.ok, Qt::LeftButton);
+        QVERIFY(requests.sent.size() > sentBefore);
+        const std::vector<std::uint8_t>& write = requests.sent[sentBefore];
+        QCOMPARE(commandOf(write), kFixedSettingsWrite);
+        const QByteArray bytes(reinterpret_cast<const char*>(write.data()),
+                               static_cast<qsizetype>(write.size()));
+        QVERIFY(!bytes.contains("n3w-secret"));
     }
 
     void webPageOpensInTheBrowserOrWarns_data() {

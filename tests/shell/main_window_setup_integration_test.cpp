@@ -4,78 +4,54 @@
 // camera. The timers are ticked by the test, each tick followed by the camera's answer. Runs
 // inside the private network namespace of scripts/netns.
 
-#include "camhttp/windows/form_login.h"
 #include "discovery/model_names.h"
-#include "localization/windows/localization.h"
-#include "shell/main_window.h"
-#include "shell/message_windows/message_box_wchar.h"
+#include "shell/message_windows/form_finish.h"
 #include "support/camsim_process.h"
+#include "support/main_window_fixture.h"
 #include "support/modal_answers.h"
 #include "support/private_network.h"
-#include "wizard/form_wizard.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
 
 namespace vistrel {
 
 namespace {
 
 constexpr int kWaitMs = 10000;
-constexpr int kNeverMs = 3600 * 1000; // the test ticks the timers itself
-constexpr int kDeliveryMs = 30;       // an answer logged by camsim reaches the finder meanwhile
-
-int rowOf(const CameraList& list, const std::string& name) {
-    for (int i = 0; i < list.rowCount(); ++i) {
-        if (list.row(i).columns[kColumnName] == name) {
-            return i;
-        }
-    }
-    return -1;
-}
-
-QPoint cardBody(CameraCardList& cards, int index) {
-    cards.setCurrentIndex(index);
-    return cards.itemRect(index).topLeft() + QPoint(200, 50);
-}
+constexpr int kDeliveryMs = 30; // an answer logged by camsim reaches the finder meanwhile
 
 } // namespace
 
-class MainWindowSetupIntegrationTest : public QObject {
+class MainWindowSetupIntegrationTest : public QObject, private test::MainWindowFixture {
     Q_OBJECT
 
 private:
     // The finder with every camera of the scenario listed, past its first second; it ticks
     // its timers only when the test does.
-    void startFinder(TMainForm& form) {
-        form.Form_OnCreate();
-        form.show();
-        form.GetDhcp_Timer().setInterval(kNeverMs);
-        form.wizard().Timer_Wizard().setInterval(kNeverMs);
-        QTRY_COMPARE_WITH_TIMEOUT(form.ListBox_IPCAM().count(), 4, kWaitMs);
-        form.GetDhcp_TimerTimer();
-        QVERIFY(!form.searchCycle().busy());
-        form.wizard().state().SurveyReceived = true;
+    void startFinder() {
+        start({.network = true, .firstTick = false, .timersByTest = true});
+        QTRY_COMPARE_WITH_TIMEOUT(form->ListBox_IPCAM().count(), 4, kWaitMs);
+        form->GetDhcp_TimerTimer();
+        QVERIFY(!form->searchCycle().busy());
+        wizard().state().SurveyReceived = true;
     }
 
-    void selectCamera(TMainForm& form, const std::string& name) {
-        const int row = rowOf(form.cameraList(), name);
-        QVERIFY(row >= 0);
-        CameraCardList& cards = form.ListBox_IPCAM();
-        QTest::mouseClick(cards.viewport(), Qt::LeftButton, {}, cardBody(cards, row));
-        const std::string mac = form.configuration().camera.macText;
-        const CameraCredentials& credentials = form.configuration().credentials;
+    // Clicks the camera's card and waits until its settings reply has arrived.
+    void selectCamera(const std::string& name) {
+        QVERIFY(test::clickCameraCard(*form, name));
+        const std::string mac = form->configuration().camera.macText;
+        const CameraCredentials& credentials = form->configuration().credentials;
         QTRY_VERIFY_WITH_TIMEOUT(credentials.credentialSourceMac == mac ||
                                      credentials.scrambledPasswordSourceMac == mac,
                                  kWaitMs);
     }
 
-    void doubleClickCamera(TMainForm& form, const std::string& name) {
-        CameraCardList& cards = form.ListBox_IPCAM();
-        const QPoint card = cardBody(cards, rowOf(form.cameraList(), name));
-        QVERIFY(test::ModalAnswers().run(
-            [&] { QTest::mouseDClick(cards.viewport(), Qt::LeftButton, {}, card); }));
+    void doubleClickCamera(const std::string& name) {
+        const int row = test::rowOf(form->cameraList(), name);
+        QVERIFY(row >= 0);
+        form->ListBox_IPCAM().setCurrentIndex(row);
+        QVERIFY(test::ModalAnswers().run([&] { doubleClickCard(row); }));
     }
 
     // Waits until camsim has answered every request of this command it received, then gives
@@ -100,50 +76,74 @@ private:
         QTest::qWait(kDeliveryMs);
     }
 
-    // Ticks the wizard, each tick followed by the camera's link answers, until the page
-    // changes or the ticks run out.
-    static void tickWhilePage(TMainForm& form, camsim::test::CamsimProcess& cameras, int page,
-                              int maxTicks) {
-        for (int tick = 0; tick < maxTicks && form.wizard().shownPage() == page; ++tick) {
-            form.wizard().Timer_WizardTimer();
+    // Waits until the selected camera has answered every discovery request camsim received
+    // (each camera answers a broadcast of its own), then gives the answers time to arrive.
+    void settleDiscovery(camsim::test::CamsimProcess& cameras) {
+        const QString mac = QString::fromStdString(form->configuration().camera.macText);
+        const auto unanswered = [&] {
+            int requests = 0;
+            int answers = 0;
+            for (const QJsonObject& line : cameras.logLines()) {
+                const QString command = line.value(QStringLiteral("command")).toString();
+                requests += command == QLatin1String("0x0004");
+                answers += command == QLatin1String("0x0104") &&
+                           line.value(QStringLiteral("camera")).toString() == mac;
+            }
+            return requests - answers;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(unanswered(), 0, kWaitMs);
+        QTest::qWait(kDeliveryMs);
+    }
+
+    // Ticks the wizard, each tick followed by the camera's link and discovery answers, until
+    // the page changes or the ticks run out.
+    void tickWhilePage(camsim::test::CamsimProcess& cameras, WizardPage page, int maxTicks) {
+        for (int tick = 0; tick < maxTicks && form->wizard().shownPage() == page; ++tick) {
+            form->wizard().Timer_WizardTimer();
             settle(cameras, QStringLiteral("0x0028"));
+            settleDiscovery(cameras);
         }
     }
 
-    QString wizardText(TMainForm& form, const char* key) {
-        return LookupText(form.language().wizardLanguageSection(), QLatin1String(key));
+    static int countLogLines(const camsim::test::CamsimProcess& cameras, const QString& command) {
+        int count = 0;
+        for (const QJsonObject& line : cameras.logLines()) {
+            count += line.value(QStringLiteral("command")).toString() == command &&
+                     line.value(QStringLiteral("direction")).toString() == QLatin1String("in");
+        }
+        return count;
     }
 
 private slots:
     void initTestCase() { VISTREL_QSKIP_OUTSIDE_PRIVATE_NETWORK(); }
+    void cleanup() { stop(); }
 
     void wiredCameraWithItsDhcpAddressConfirmsItsLinkOnPageOne() {
         camsim::test::CamsimProcess cameras(QStringLiteral(VISTREL_SETUP_SCENARIO));
         QVERIFY(cameras.waitUntilReady());
-        TMainForm form;
-        startFinder(form);
-        selectCamera(form, "Hallway");
-        QVERIFY(!IsWirelessModel(form.configuration().camera.modelCode));
-        doubleClickCamera(form, "Hallway");
+        startFinder();
+        selectCamera("Hallway");
+        QVERIFY(!IsWirelessModel(form->configuration().camera.modelCode));
+        doubleClickCamera("Hallway");
 
-        TForm_Wizard& wizard = form.wizard();
+        TForm_Wizard& wizard = form->wizard();
         for (int tick = 0; tick < 4 && !wizard.isVisible(); ++tick) {
-            form.GetDhcp_TimerTimer();
+            form->GetDhcp_TimerTimer();
             settle(cameras, QStringLiteral("0x0026"));
         }
         QVERIFY(wizard.isVisible());
-        QCOMPARE(wizard.shownPage(), 1);
+        QCOMPARE(wizard.shownPage(), WizardPage::Dhcp);
         QCOMPARE(wizard.pages().dhcp.addresses[0]->text(), QStringLiteral("127.  0.  0.  2"));
 
-        tickWhilePage(form, cameras, 1, 12);
-        QCOMPARE(wizard.shownPage(), 3);
+        tickWhilePage(cameras, WizardPage::Dhcp, 12);
+        QCOMPARE(wizard.shownPage(), WizardPage::Wire);
         QCOMPARE(wizard.pages().wire.values[0]->text(), QStringLiteral("127.  0.  0.  2"));
         QCOMPARE(cameras.lastLogLineOf(QStringLiteral("0x0028"))
                      .value(QStringLiteral("camera"))
                      .toString(),
                  QStringLiteral("02:56:49:00:01:01"));
         QTest::mouseClick(wizard.pages().wire.next, Qt::LeftButton);
-        QCOMPARE(wizard.shownPage(), 5);
+        QCOMPARE(wizard.shownPage(), WizardPage::Name);
     }
 
     // Both cameras still have their factory password, which the long settings record must
@@ -161,25 +161,24 @@ private slots:
         QFETCH(bool, reportsDigest);
         camsim::test::CamsimProcess cameras(QStringLiteral(VISTREL_SETUP_SCENARIO));
         QVERIFY(cameras.waitUntilReady());
-        TMainForm form;
-        startFinder(form);
-        selectCamera(form, name.toStdString());
-        form.loginDialog().setPasswordText(QStringLiteral("another camera's"));
-        doubleClickCamera(form, name.toStdString());
+        startFinder();
+        selectCamera(name.toStdString());
+        form->loginDialog().setPasswordText(QStringLiteral("another camera's"));
+        doubleClickCamera(name.toStdString());
 
-        TMessage_Box_Wchar& box = form.messageBox();
+        TMessage_Box_Wchar& box = form->messageBox();
         for (int tick = 0; tick < 4; ++tick) {
             QVERIFY(!box.isVisible());
-            form.GetDhcp_TimerTimer();
+            form->GetDhcp_TimerTimer();
             settle(cameras, QStringLiteral("0x0026"));
         }
         QVERIFY(box.isVisible());
-        QCOMPARE(form.configuration().credentials.digestVerified, reportsDigest);
+        QCOMPARE(form->configuration().credentials.digestVerified, reportsDigest);
         QTest::mouseClick(box.findChild<QWidget*>(QStringLiteral("Button_Message_Box_OK")),
                           Qt::LeftButton);
-        TForm_Wizard& wizard = form.wizard();
+        TForm_Wizard& wizard = form->wizard();
         QVERIFY(wizard.isVisible());
-        QCOMPARE(wizard.shownPage(), 9);
+        QCOMPARE(wizard.shownPage(), WizardPage::ManualConfig);
 
         ManualConfigPage& page = wizard.pages().manualConfig;
         QTest::mouseClick(page.radios.staticIp, Qt::LeftButton);
@@ -194,25 +193,46 @@ private slots:
             cameras.lastLogLineOf(QStringLiteral("0x0003")).value(QStringLiteral("verdict")),
             QJsonValue(QStringLiteral("applied")), kWaitMs);
 
-        tickWhilePage(form, cameras, 9, 32);
-        QCOMPARE(wizard.shownPage(), 3);
+        tickWhilePage(cameras, WizardPage::ManualConfig, 32);
+        QCOMPARE(wizard.shownPage(), WizardPage::Wire);
         // Re-discovery found the camera where it now is.
         QCOMPARE(wizard.pages().wire.values[0]->text(), QStringLiteral("127.  0.  0. 40"));
         QCOMPARE(wizard.pages().wire.values[1]->text(), QStringLiteral("255.0.0.0"));
-        QCOMPARE(form.configuration().camera.ipText, std::string("127.  0.  0. 40"));
+        QCOMPARE(form->configuration().camera.ipText, std::string("127.  0.  0. 40"));
         QVERIFY(!wizard.Timer_Wizard().isActive());
+
+        // Page 5's name and password go out with the fixed address page 9 sent: without a DHCP
+        // server the camera would be stranded by a write that turned DHCP on again.
+        QTest::mouseClick(wizard.pages().wire.next, Qt::LeftButton);
+        QCOMPARE(wizard.shownPage(), WizardPage::Name);
+        AccountRows& account = wizard.pages().name.account;
+        account.password->setText(QStringLiteral("n3w-secret"));
+        account.confirm->setText(QStringLiteral("n3w-secret"));
+        const int writesBefore = countLogLines(cameras, QStringLiteral("0x0003"));
+        TForm_Finish& finish = form->finishWindow();
+        QVERIFY(test::ModalAnswers().then(finish, [&] { finish.close(); }).run([&] {
+            QTest::mouseClick(wizard.pages().name.ok, Qt::LeftButton);
+        }));
+        QTRY_COMPARE_WITH_TIMEOUT(countLogLines(cameras, QStringLiteral("0x0003")),
+                                  writesBefore + 1, kWaitMs);
+        const QJsonObject write = cameras.lastLogLineOf(QStringLiteral("0x0003"));
+        QCOMPARE(write.value(QStringLiteral("verdict")), QJsonValue(QStringLiteral("applied")));
+        const QJsonObject fields = write.value(QStringLiteral("fields")).toObject();
+        QCOMPARE(fields.value(QStringLiteral("dhcp")).toInt(), 0);
+        QCOMPARE(fields.value(QStringLiteral("ip")).toString(), QStringLiteral("127.0.0.40"));
+        QCOMPARE(fields.value(QStringLiteral("netmask")).toString(), QStringLiteral("255.0.0.0"));
+        QCOMPARE(fields.value(QStringLiteral("name")).toString(), name);
     }
 
     void wirelessLinkIsConfirmedOnPageSeven() {
         camsim::test::CamsimProcess cameras(QStringLiteral(VISTREL_SETUP_SCENARIO));
         QVERIFY(cameras.waitUntilReady());
-        TMainForm form;
-        startFinder(form);
-        selectCamera(form, "Attic");
-        QVERIFY(IsWirelessModel(form.configuration().camera.modelCode));
+        startFinder();
+        selectCamera("Attic");
+        QVERIFY(IsWirelessModel(form->configuration().camera.modelCode));
 
         // Page 7 as the wireless settings' OK leaves it.
-        TForm_Wizard& wizard = form.wizard();
+        TForm_Wizard& wizard = form->wizard();
         TestPage& page = wizard.pages().test;
         page.next->setEnabled(true);
         for (QWidget* hidden : std::initializer_list<QWidget*>{
@@ -220,7 +240,7 @@ private slots:
             hidden->hide();
         }
         wizard.show();
-        wizard.ShowPage(7);
+        wizard.ShowPage(WizardPage::Test);
 
         QTest::mouseClick(page.next, Qt::LeftButton);
         settle(cameras, QStringLiteral("0x0028"));
@@ -229,10 +249,10 @@ private slots:
             settle(cameras, QStringLiteral("0x0028"));
         }
         QVERIFY(!wizard.Timer_Wizard().isActive());
-        QCOMPARE(page.results[0]->text(), wizardText(form, "TntLabel_T7_1_OK"));
-        QCOMPARE(page.next->text(), wizardText(form, "TntButton_T3_Next"));
+        QCOMPARE(page.results[0]->text(), wizardText("TntLabel_T7_1_OK"));
+        QCOMPARE(page.next->text(), wizardText("TntButton_T3_Next"));
         QTest::mouseClick(page.next, Qt::LeftButton);
-        QCOMPARE(wizard.shownPage(), 5);
+        QCOMPARE(wizard.shownPage(), WizardPage::Name);
         QCOMPARE(wizard.pages().name.account.name->text(), QStringLiteral("Attic"));
     }
 };

@@ -3,31 +3,19 @@
 // survey repeat. Requests are recorded instead of sent; the camera's replies are injected as
 // datagrams; modal windows are answered with real clicks.
 
-#include "camhttp/windows/form_login.h"
 #include "discovery/model_names.h"
-#include "localization/windows/localization.h"
-#include "shell/main_window.h"
-#include "shell/message_windows/message_box_wchar.h"
 #include "support/datagram_fixtures.h"
+#include "support/main_window_fixture.h"
 #include "support/modal_answers.h"
-#include "support/recording_sender.h"
 #include "support/settings_reply_fixtures.h"
-#include "wizard/form_wizard.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
-#include <algorithm>
-#include <memory>
 #include <vector>
 
 namespace vistrel {
 
 namespace {
-
-using test::commandOf;
-using test::RecordingSender;
 
 constexpr MacAddress kCameraMac{0x00, 0x1a, 0x2b, 0x3c, 0x4d, 0x5e};
 constexpr int kDhcpStatus = 0x26;
@@ -36,49 +24,21 @@ constexpr int kWpsStatus = 0x30;
 constexpr int kDiscovery = 0x0004;
 constexpr int kSurvey = 0x000A;
 constexpr int kShortSettingsWrite = 0x0003;
-constexpr int kNeverMs = 3600 * 1000; // the tests tick the timers themselves
 
 } // namespace
 
-class MainWindowSetupTest : public QObject {
+// The finder's timers tick only when a test calls their handlers.
+class MainWindowSetupTest : public QObject, private test::MainWindowFixture {
     Q_OBJECT
 
 private:
-    RecordingSender sender;
-    std::unique_ptr<TMainForm> form;
-
-    TForm_Wizard& wizard() { return form->wizard(); }
-    WizardPages& pages() { return wizard().pages(); }
-
-    QString wizardText(const char* key) {
-        const QString found =
-            LookupText(form->language().wizardLanguageSection(), QLatin1String(key));
-        [&] { QVERIFY2(!found.isEmpty(), key); }();
-        return found;
-    }
-
-    std::vector<int> sentCommands() const {
-        std::vector<int> commands;
-        for (const auto& datagram : sender.sent) {
-            commands.push_back(commandOf(datagram));
-        }
-        return commands;
-    }
-
-    int sentCount(int command) const {
-        const std::vector<int> commands = sentCommands();
-        return static_cast<int>(std::ranges::count(commands, command));
-    }
-
     // A new camera at 192.168.2.3, selected, whose settings reply reported this password.
     void selectNewCamera(std::string_view credential = "2580") {
         test::DiscoveryReplyFields fields;
         fields.mac = kCameraMac;
         fields.setupFlagA = 0;
         form->decodeDatagram(test::discoveryReply(fields));
-        auto& list = form->ListBox_IPCAM();
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                          list.itemRect(0).topLeft() + QPoint(200, 50));
+        clickCard();
         test::FixedReplyFields settings;
         settings.longForm = !usesShortSettingsLayout(form->configuration().camera.modelCode);
         settings.credential = credential;
@@ -86,12 +46,8 @@ private:
     }
 
     // The double-click on a new camera opens no window: it starts the DHCP wait.
-    void doubleClickCard() {
-        auto& list = form->ListBox_IPCAM();
-        QVERIFY(test::ModalAnswers().run([&] {
-            QTest::mouseDClick(list.viewport(), Qt::LeftButton, {},
-                               list.itemRect(0).topLeft() + QPoint(200, 50));
-        }));
+    void startDhcpWait() {
+        QVERIFY(test::ModalAnswers().run([&] { doubleClickCard(); }));
         QVERIFY(form->GetDhcp_Timer().isActive());
     }
 
@@ -105,16 +61,20 @@ private:
         }
     }
 
-    int confirmedPage() { return IsWirelessModel(form->configuration().camera.modelCode) ? 4 : 3; }
+    WizardPage confirmedPage() {
+        return IsWirelessModel(form->configuration().camera.modelCode) ? WizardPage::Wireless
+                                                                       : WizardPage::Wire;
+    }
 
     AddressValues& confirmedValues() {
-        return confirmedPage() == 4 ? pages().wireless.values : pages().wire.values;
+        return confirmedPage() == WizardPage::Wireless ? pages().wireless.values
+                                                       : pages().wire.values;
     }
 
     // The DHCP wait without an answer, then the failure message's OK: page 9 in the window.
     void failDhcpWait() {
         selectNewCamera();
-        doubleClickCard();
+        startDhcpWait();
         for (int tick = 0; tick < 4; ++tick) {
             form->GetDhcp_TimerTimer();
         }
@@ -132,7 +92,7 @@ private:
         for (std::size_t i = 0; i < 4; ++i) {
             pages().manualConfig.edits[i]->setText(typed[static_cast<qsizetype>(i)]);
         }
-        sender.sent.clear();
+        requests.sent.clear();
         QVERIFY(test::ModalAnswers().run(
             [&] { QTest::mouseClick(pages().manualConfig.next, Qt::LeftButton); }));
     }
@@ -146,45 +106,34 @@ private:
             hidden->hide();
         }
         wizard().show();
-        wizard().ShowPage(7);
+        wizard().ShowPage(WizardPage::Test);
     }
 
 private slots:
     void init() {
-        sender.sent.clear();
-        form = std::make_unique<TMainForm>(&sender);
-        form->Form_OnCreate();
-        form->show();
-        form->GetDhcp_Timer().setInterval(kNeverMs);
-        wizard().Timer_Wizard().setInterval(kNeverMs);
-        form->GetDhcp_TimerTimer(); // the language is applied and the finder no longer busy
+        start({.timersByTest = true});
         wizard().state().SurveyReceived = true;
     }
-    void cleanup() {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            modal->close();
-        }
-        form.reset();
-    }
+    void cleanup() { stop(); }
 
     void cameraWithItsAddressGoesFromPageOneToThePageOfItsKind() {
         selectNewCamera();
-        doubleClickCard();
-        sender.sent.clear();
+        startDhcpWait();
+        requests.sent.clear();
         form->GetDhcp_TimerTimer();
         QCOMPARE(sentCommands(), std::vector<int>{kDhcpStatus});
         statusReply(kDhcpStatus, 1);
         form->GetDhcp_TimerTimer();
         QVERIFY(!form->GetDhcp_Timer().isActive());
         QVERIFY(wizard().isVisible());
-        QCOMPARE(wizard().shownPage(), 1);
+        QCOMPARE(wizard().shownPage(), WizardPage::Dhcp);
         QCOMPARE(pages().dhcp.addresses[0]->text(), QStringLiteral("192.168.  2.  3"));
         QCOMPARE(pages().dhcp.addresses[3]->text(), QStringLiteral("192.168.  2.254"));
         QVERIFY(pages().dhcp.seconds->isVisible());
         QCOMPARE(pages().dhcp.seconds->text(), QStringLiteral("10"));
         QVERIFY(wizard().Timer_Wizard().isActive());
 
-        sender.sent.clear();
+        requests.sent.clear();
         wizardTicks(2);
         QCOMPARE(pages().dhcp.seconds->text(), QStringLiteral("9"));
         QCOMPARE(sentCommands(), std::vector<int>{kLinkStatus});
@@ -195,24 +144,25 @@ private slots:
         QCOMPARE(confirmedValues()[0]->text(), QStringLiteral("192.168.  2.  3"));
         QCOMPARE(confirmedValues()[1]->text(), QStringLiteral("255.255.255.  0"));
 
-        QTest::mouseClick(confirmedPage() == 3 ? pages().wire.next : pages().wireless.no,
+        QTest::mouseClick(confirmedPage() == WizardPage::Wire ? pages().wire.next
+                                                              : pages().wireless.no,
                           Qt::LeftButton);
-        QCOMPARE(wizard().shownPage(), 5);
+        QCOMPARE(wizard().shownPage(), WizardPage::Name);
         QCOMPARE(pages().name.account.name->text(), QStringLiteral("Porch"));
     }
 
     void pageOneThatNeverHearsTheCameraFailsToPageTen() {
         selectNewCamera();
-        doubleClickCard();
+        startDhcpWait();
         statusReply(kDhcpStatus, 1);
         form->GetDhcp_TimerTimer();
-        QCOMPARE(wizard().shownPage(), 1);
-        sender.sent.clear();
+        QCOMPARE(wizard().shownPage(), WizardPage::Dhcp);
+        requests.sent.clear();
         wizardTicks(11);
-        QCOMPARE(wizard().shownPage(), 1);
+        QCOMPARE(wizard().shownPage(), WizardPage::Dhcp);
         QCOMPARE(pages().dhcp.seconds->text(), QStringLiteral("0"));
         wizardTicks(1);
-        QCOMPARE(wizard().shownPage(), 10);
+        QCOMPARE(wizard().shownPage(), WizardPage::CloudFailed);
         QCOMPARE(sentCount(kLinkStatus), 4);
         QVERIFY(!wizard().Timer_Wizard().isActive());
         QCOMPARE(pages().cloudFailed.values[0]->text(), QStringLiteral("192.168.  2.  3"));
@@ -224,8 +174,8 @@ private slots:
         selectNewCamera();
         // An earlier set-up left the timer running; page 9 must not count down before Next.
         wizard().Timer_Wizard().start();
-        doubleClickCard();
-        sender.sent.clear();
+        startDhcpWait();
+        requests.sent.clear();
         for (int tick = 0; tick < 4; ++tick) {
             QVERIFY(!form->messageBox().isVisible());
             form->GetDhcp_TimerTimer();
@@ -235,11 +185,10 @@ private slots:
         QTRY_VERIFY(form->messageBox().isVisible());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
         QVERIFY(form->isEnabled());
-        QCOMPARE(form->messageBox().MessageText(),
-                 LookupText(form->language().languageSection(), QStringLiteral("DHCP_Failed")));
+        QCOMPARE(form->messageBox().MessageText(), text("DHCP_Failed"));
         QCOMPARE(form->messageBox().windowTitle(), QStringLiteral("Warning"));
         QVERIFY(!wizard().isVisible());
-        QCOMPARE(wizard().shownPage(), 9);
+        QCOMPARE(wizard().shownPage(), WizardPage::ManualConfig);
         QCOMPARE(pages().manualConfig.edits[0]->text(), QStringLiteral("192.168.2.3"));
         QCOMPARE(pages().manualConfig.edits[1]->text(), QStringLiteral("255.255.255.0"));
         QVERIFY(pages().manualConfig.next->isEnabled());
@@ -269,7 +218,7 @@ private slots:
         QVERIFY(wizard().Timer_Wizard().isActive());
 
         // The camera answers the search from where it now is: its row and CameraAddress move.
-        sender.sent.clear();
+        requests.sent.clear();
         wizardTicks(2);
         QCOMPARE(sentCommands(), std::vector<int>{kDiscovery});
         test::DiscoveryReplyFields moved;
@@ -290,7 +239,7 @@ private slots:
         failDhcpWait();
         ManualConfigPage& page = pages().manualConfig;
         page.edits[0]->setText(QStringLiteral("0.168.2.40"));
-        sender.sent.clear();
+        requests.sent.clear();
         QString shown;
         QVERIFY(test::ModalAnswers()
                     .then(form->messageBox(),
@@ -304,17 +253,17 @@ private slots:
         QVERIFY(!wizard().Timer_Wizard().isActive());
         QVERIFY(page.seconds->isHidden());
         QVERIFY(page.next->isEnabled() && page.edits[0]->isEnabled());
-        QCOMPARE(wizard().shownPage(), 9);
+        QCOMPARE(wizard().shownPage(), WizardPage::ManualConfig);
     }
 
     void pageNineThatNeverHearsTheCameraFailsToPageTenAndRetryReturns() {
         failDhcpWait();
         sendFixedAddress();
-        sender.sent.clear();
+        requests.sent.clear();
         wizardTicks(31);
-        QCOMPARE(wizard().shownPage(), 9);
+        QCOMPARE(wizard().shownPage(), WizardPage::ManualConfig);
         wizardTicks(1);
-        QCOMPARE(wizard().shownPage(), 10);
+        QCOMPARE(wizard().shownPage(), WizardPage::CloudFailed);
         QCOMPARE(sentCount(kLinkStatus), 10);
         QCOMPARE(sentCount(kDiscovery), 11);
         // No answer moved the camera: page 10 shows the address it was selected at.
@@ -324,21 +273,44 @@ private slots:
 
         QTest::mouseClick(pages().cloudFailed.retry, Qt::LeftButton);
         ManualConfigPage& page = pages().manualConfig;
-        QCOMPARE(wizard().shownPage(), 9);
+        QCOMPARE(wizard().shownPage(), WizardPage::ManualConfig);
         QVERIFY(page.next->isEnabled());
         QCOMPARE(page.next->text(), wizardText("TntButton_T3_Next"));
         QVERIFY(page.radios.dhcp->isEnabled() && page.radios.staticIp->isEnabled());
         QVERIFY(page.seconds->isHidden());
     }
 
+    // The search that follows a hand-over to the live picture empties the list a few seconds
+    // later; a DHCP wait started meanwhile still needs the timer until it ends.
+    void delayedSearchLeavesARunningDhcpWaitItsTimer() {
+        selectNewCamera();
+        form->searchCycle().requestDelayedSearch();
+        for (int tick = 0; tick < 4; ++tick) {
+            form->GetDhcp_TimerTimer();
+        }
+        startDhcpWait();
+        requests.sent.clear();
+        form->GetDhcp_TimerTimer();
+        form->GetDhcp_TimerTimer(); // the search
+        QCOMPARE(sentCount(kDiscovery), 1);
+        QCOMPARE(form->cameraList().rowCount(), 0);
+        QVERIFY(form->GetDhcp_Timer().isActive());
+        form->GetDhcp_TimerTimer();
+        form->GetDhcp_TimerTimer();
+        QCOMPARE(sentCount(kDhcpStatus), 4);
+        QTRY_VERIFY(form->messageBox().isVisible()); // no address: page 9's message
+        QCOMPARE(wizard().shownPage(), WizardPage::ManualConfig);
+        QVERIFY(!form->GetDhcp_Timer().isActive());
+    }
+
     void cameraWithAnotherPasswordAsksForTheLoginWithoutModality() {
         selectNewCamera("not the factory one");
-        doubleClickCard();
-        sender.sent.clear();
+        startDhcpWait();
+        requests.sent.clear();
         form->GetDhcp_TimerTimer();
         QVERIFY(!form->loginDialog().isVisible());
         form->GetDhcp_TimerTimer();
-        QVERIFY(sender.sent.empty());
+        QVERIFY(requests.sent.empty());
         TForm_Login& login = form->loginDialog();
         QVERIFY(login.isVisible());
         QVERIFY(QApplication::activeModalWidget() == nullptr);
@@ -354,7 +326,7 @@ private slots:
     void pageSevenFailsAfterNinetySecondsAndNextThenShowsPageEight() {
         preparePageSeven();
         TestPage& page = pages().test;
-        sender.sent.clear();
+        requests.sent.clear();
         QTest::mouseClick(page.next, Qt::LeftButton);
         QCOMPARE(sentCommands(), std::vector<int>{kLinkStatus});
         QCOMPARE(page.next->text(), wizardText("Wait"));
@@ -380,10 +352,10 @@ private slots:
         QVERIFY(page.next->isEnabled() && page.cancel->isVisible());
 
         QTest::mouseClick(page.next, Qt::LeftButton);
-        QCOMPARE(wizard().shownPage(), 8);
+        QCOMPARE(wizard().shownPage(), WizardPage::RePlugIn);
         pages().wconfig.password->setText(QStringLiteral("old key"));
         QTest::mouseClick(pages().rePlugIn.ok, Qt::LeftButton);
-        QCOMPARE(wizard().shownPage(), 6);
+        QCOMPARE(wizard().shownPage(), WizardPage::WConfig);
         QVERIFY(pages().wconfig.password->text().isEmpty());
     }
 
@@ -402,20 +374,21 @@ private slots:
         QVERIFY(page.next->isEnabled());
         QVERIFY(page.cancel->isHidden()); // a passed test goes on through Next alone
         QTest::mouseClick(page.next, Qt::LeftButton);
-        QCOMPARE(wizard().shownPage(), 5);
+        QCOMPARE(wizard().shownPage(), WizardPage::Name);
     }
 
     void cancelOnPagesSevenAndTenClosesAfterItsMessageWithoutAsking_data() {
-        QTest::addColumn<int>("page");
-        QTest::newRow("page 7") << 7;
-        QTest::newRow("page 10") << 10;
+        QTest::addColumn<WizardPage>("page");
+        QTest::newRow("page 7") << WizardPage::Test;
+        QTest::newRow("page 10") << WizardPage::CloudFailed;
     }
 
     void cancelOnPagesSevenAndTenClosesAfterItsMessageWithoutAsking() {
-        QFETCH(int, page);
+        QFETCH(WizardPage, page);
         wizard().show();
         wizard().ShowPage(page);
-        TTntButton* cancel = page == 7 ? pages().test.cancel : pages().cloudFailed.cancel;
+        TTntButton* cancel =
+            page == WizardPage::Test ? pages().test.cancel : pages().cloudFailed.cancel;
         cancel->show();
         QString shown;
         QString title;
@@ -443,10 +416,10 @@ private slots:
         QFETCH(int, successAfter);
         selectNewCamera();
         WpsSetupPage& page = pages().wpsSetup;
-        wizard().ShowPage(11);
+        wizard().ShowPage(WizardPage::WpsSetup);
         wizard().state().WpsSeconds = 120;
         wizard().Timer_Wizard().start();
-        sender.sent.clear();
+        requests.sent.clear();
         for (int tick = 1; tick <= 121 && wizard().Timer_Wizard().isActive(); ++tick) {
             if (tick == successAfter) {
                 statusReply(kWpsStatus, 2);
@@ -470,9 +443,9 @@ private slots:
 
     void surveyIsAskedForEveryFifthTickUntilItsAnswer() {
         selectNewCamera();
-        wizard().ShowPage(6);
+        wizard().ShowPage(WizardPage::WConfig);
         wizard().state().SurveyReceived = false;
-        sender.sent.clear();
+        requests.sent.clear();
         wizardTicks(11);
         QCOMPARE(sentCount(kSurvey), 3);
         wizard().state().SurveyReceived = true;

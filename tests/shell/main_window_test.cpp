@@ -1,28 +1,45 @@
 // The main window on the offscreen platform, with its requests recorded instead of sent.
 
-#include "camhttp/windows/form_login.h"
-#include "localization/windows/localization.h"
-#include "shell/main_window.h"
-#include "shell/message_windows/message_box_wchar.h"
+#include "camhttp/windows/form_preview.h"
 #include "support/datagram_fixtures.h"
+#include "support/main_window_fixture.h"
 #include "support/modal_answers.h"
-#include "support/recording_sender.h"
 
-#include <QTest>
-#include <memory>
+#include <QLabel>
+#include <atomic>
+#include <chrono>
+#include <thread>
 #include <vector>
 
 namespace vistrel {
 
-using test::RecordingSender;
+namespace {
 
-class MainWindowTest : public QObject {
+// A stream whose connection takes a while to close once the worker is told to stop, as a
+// camera's can: the preview's stop then serves events for that long.
+class SlowToCloseStream final : public PictureSource {
+public:
+    StreamOpening open(const StreamTarget&) override { return StreamOpening::Opened; }
+    FrameStatus readFrame(std::vector<std::uint8_t>&) override {
+        while (!interrupted_.load()) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        return FrameStatus::Interrupted;
+    }
+    void interrupt() override { interrupted_.store(true); }
+
+private:
+    std::atomic<bool> interrupted_{false};
+};
+
+} // namespace
+
+// Before the first tick of its timer: the first second after start-up.
+class MainWindowTest : public QObject, private test::MainWindowFixture {
     Q_OBJECT
 
 private:
-    RecordingSender sender;
-    std::unique_ptr<TMainForm> form;
-
     void reply(std::uint8_t lastMacByte, std::uint8_t flagA, std::uint8_t flagB,
                const char* name = "cam") {
         test::DiscoveryReplyFields fields;
@@ -62,17 +79,12 @@ private:
     }
 
 private slots:
-    void init() {
-        sender.sent.clear();
-        form = std::make_unique<TMainForm>(&sender);
-        form->Form_OnCreate();
-        form->show();
-    }
-    void cleanup() { form.reset(); }
+    void init() { start({.firstTick = false}); }
+    void cleanup() { stop(); }
 
     void startUpSendsOneDiscoveryAndKeepsTheLayout() {
-        QCOMPARE(sender.sent.size(), std::size_t{1});
-        QCOMPARE(sender.sent[0][7], std::uint8_t{0x04});
+        QCOMPARE(requests.sent.size(), std::size_t{1});
+        QCOMPARE(requests.sent[0][7], std::uint8_t{0x04});
         QCOMPARE(form->size(), QSize(524, 495));
         QCOMPARE(form->ListBox_IPCAM().geometry(), QRect(12, 42, 500, 400));
         QCOMPARE(form->windowTitle(), QStringLiteral("Vistrel Finder v1.0.28"));
@@ -84,7 +96,7 @@ private slots:
         ++form->searchCycle().TimerTicks;
         auto* search = form->findChild<QWidget*>(QStringLiteral("TntImage_Search"));
         QTest::mouseClick(search, Qt::LeftButton);
-        QCOMPARE(sender.sent.size(), std::size_t{3}); // start-up, then two per click
+        QCOMPARE(requests.sent.size(), std::size_t{3}); // start-up, then two per click
         reply(1, 1, 2);
         reply(1, 1, 2);
         reply(2, 0, 2);
@@ -96,9 +108,9 @@ private slots:
     void altKeysSearchAndConfigure() {
         auto& list = form->ListBox_IPCAM();
         QTest::keyClick(&list, Qt::Key_C);
-        QCOMPARE(sender.sent.size(), std::size_t{1});
+        QCOMPARE(requests.sent.size(), std::size_t{1});
         QTest::keyClick(&list, Qt::Key_C, Qt::AltModifier);
-        QCOMPARE(sender.sent.size(), std::size_t{2});
+        QCOMPARE(requests.sent.size(), std::size_t{2});
         // Configure without a selected camera says so.
         const QString text =
             answerMessageBox([&] { QTest::keyClick(&list, Qt::Key_S, Qt::AltModifier); });
@@ -157,9 +169,9 @@ private slots:
         for (int tick = 1; tick <= 5; ++tick) {
             form->GetDhcp_TimerTimer();
         }
-        QCOMPARE(sender.sent.size(), std::size_t{1});
+        QCOMPARE(requests.sent.size(), std::size_t{1});
         form->GetDhcp_TimerTimer();
-        QCOMPARE(sender.sent.size(), std::size_t{2});
+        QCOMPARE(requests.sent.size(), std::size_t{2});
         QVERIFY(!form->GetDhcp_Timer().isActive());
     }
 
@@ -232,6 +244,36 @@ private slots:
         QCOMPARE(shape.boundingRect(), QRect(0, 0, 519, 490));
         QVERIFY(!shape.contains(QPoint(0, 0)));
         QVERIFY(shape.contains(QPoint(500, 24))); // the close button stays inside
+    }
+
+    // Closing the program with the live picture open: the preview's stop serves events, and no
+    // timer tick may then meet a main window that is half taken apart.
+    void shutdownWithThePreviewOpenStopsTheTimersFirst() {
+        TForm_Preview& preview = form->previewWindow();
+        preview.setPictureSourceFactory([] { return std::make_unique<SlowToCloseStream>(); });
+        preview.Open_Preview(*form);
+        QVERIFY(preview.viewing());
+        form->searchCycle().TimerTicks = 0; // the next tick applies the language
+        form->GetDhcp_Timer().start(0);
+        int ticksDuringShutdown = 0;
+        QObject watcher;
+        connect(&form->GetDhcp_Timer(), &QTimer::timeout, &watcher, [&] { ++ticksDuringShutdown; });
+        form.reset();
+        QCOMPARE(ticksDuringShutdown, 0);
+    }
+
+    // Camera names, models and network names come from anyone on the LAN: no label of any
+    // window reads markup in its text. Pictures (the layout names them Image...) show none.
+    void everyTextLabelShowsPlainText() {
+        for (QWidget* window : form->allWindows()) {
+            for (const QLabel* label : window->findChildren<QLabel*>()) {
+                if (label->objectName().contains(QLatin1String("Image"))) {
+                    continue;
+                }
+                QVERIFY2(label->textFormat() == Qt::PlainText,
+                         qPrintable(window->objectName() + QLatin1Char('/') + label->objectName()));
+            }
+        }
     }
 
     void secondaryWindowsExistHidden() {

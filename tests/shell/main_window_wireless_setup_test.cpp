@@ -3,25 +3,19 @@
 // name and password sent before the finish window. Requests are recorded instead of sent;
 // replies are handed to the main window's decoder; modal windows are answered with real clicks.
 
-#include "camhttp/windows/form_login.h"
-#include "localization/windows/localization.h"
 #include "protocol/password_digest.h"
-#include "shell/main_window.h"
+#include "protocol/settings_records.h"
 #include "shell/message_windows/form_finish.h"
 #include "shell/message_windows/form_waiting.h"
-#include "shell/message_windows/message_box_wchar.h"
+#include "shell/message_windows/message_dialog_wchar.h"
 #include "support/datagram_fixtures.h"
+#include "support/main_window_fixture.h"
 #include "support/modal_answers.h"
-#include "support/recording_sender.h"
 #include "support/settings_reply_fixtures.h"
-#include "wizard/form_wizard.h"
 
-#include <QApplication>
 #include <QLineEdit>
-#include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <memory>
 #include <vector>
 
 namespace vistrel {
@@ -29,7 +23,6 @@ namespace vistrel {
 namespace {
 
 using test::commandOf;
-using test::RecordingSender;
 
 constexpr MacAddress kCameraMac{0x02, 0x00, 0x00, 0xab, 0xcd, 0xef};
 constexpr int kSurvey = 0x000A;
@@ -62,41 +55,14 @@ std::vector<std::uint8_t> surveyAnswer(const std::vector<Network>& networks,
     return test::reply(from, 0x0A, payload);
 }
 
-TForm_Finish* finishWindow() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* finish = qobject_cast<TForm_Finish*>(widget)) {
-            return finish;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace
 
-class MainWindowWirelessSetupTest : public QObject {
+class MainWindowWirelessSetupTest : public QObject, private test::MainWindowFixture {
     Q_OBJECT
 
 private:
-    RecordingSender sender;
-    std::unique_ptr<TMainForm> form;
-
-    TForm_Wizard& wizard() { return form->wizard(); }
-    WConfigPage& page6() { return wizard().pages().wconfig; }
-    WpsSetupPage& page11() { return wizard().pages().wpsSetup; }
-
-    QString text(const char* key) {
-        return LookupText(form->language().wizardLanguageSection(), QLatin1String(key));
-    }
-
-    std::vector<std::vector<std::uint8_t>> sentWith(int command) const {
-        std::vector<std::vector<std::uint8_t>> found;
-        for (const auto& datagram : sender.sent) {
-            if (commandOf(datagram) == command) {
-                found.push_back(datagram);
-            }
-        }
-        return found;
-    }
+    WConfigPage& page6() { return pages().wconfig; }
+    WpsSetupPage& page11() { return pages().wpsSetup; }
 
     // A new wireless camera, selected, whose settings reply reported `credential`.
     void selectCamera(bool longLayout, std::string_view credential = "2580") {
@@ -106,21 +72,26 @@ private:
         fields.setupFlagA = 0;
         fields.modelNumber = longLayout ? 23 : 10;
         form->decodeDatagram(test::discoveryReply(fields));
-        auto& list = form->ListBox_IPCAM();
-        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                          list.itemRect(0).topLeft() + QPoint(200, 50));
+        clickCard();
         QCOMPARE(usesShortSettingsLayout(form->configuration().camera.modelCode), !longLayout);
         test::FixedReplyFields reply;
         reply.longForm = longLayout;
         reply.credential = credential;
         form->decodeDatagram(test::fixedSettingsReply(kCameraMac, reply));
         QCOMPARE(form->configuration().camera.passwordCredential, std::string(credential));
-        sender.sent.clear();
+        requests.sent.clear();
+    }
+
+    bool isWaiting() { return form->waitingWindow().isVisible(); }
+
+    // The bytes of a request's zero-terminated text at this offset.
+    static QByteArray textAt(const std::vector<std::uint8_t>& datagram, std::size_t offset) {
+        return QByteArray(reinterpret_cast<const char*>(&datagram.at(offset)));
     }
 
     // Page 4's Yes and the camera's answer.
     void listNetworks() {
-        wizard().ShowPage(4);
+        wizard().ShowPage(WizardPage::Wireless);
         QTest::mouseClick(wizard().pages().wireless.yes, Qt::LeftButton);
         form->decodeDatagram(surveyAnswer({{"Home", 6, 6, 82}, {"Cafe", 11, 0, 23}}));
     }
@@ -155,37 +126,23 @@ private:
     }
 
 private slots:
-    void init() {
-        sender.sent.clear();
-        form = std::make_unique<TMainForm>(&sender);
-        form->Form_OnCreate();
-        form->show();
-        form->GetDhcp_TimerTimer(); // the language is applied and the finder no longer busy
-    }
-    void cleanup() { form.reset(); }
+    void init() { start(); }
+    void cleanup() { stop(); }
 
     void yesAsksForTheSurveyAndTheAnswerFillsTheList() {
         selectCamera(false);
         page6().survey->addTopLevelItem(new QTreeWidgetItem({QStringLiteral("Stale")}));
         page6().ssidText->setText(QStringLiteral("Stale"));
-        wizard().ShowPage(4);
+        wizard().ShowPage(WizardPage::Wireless);
         QTest::mouseClick(wizard().pages().wireless.yes, Qt::LeftButton);
 
         const auto requests = sentWith(kSurvey);
         QCOMPARE(requests.size(), std::size_t{1});
         QVERIFY(std::equal(kCameraMac.begin(), kCameraMac.end(), requests[0].begin()));
-        QCOMPARE(wizard().shownPage(), 6);
+        QCOMPARE(wizard().shownPage(), WizardPage::WConfig);
         QVERIFY(wizard().Timer_Wizard().isActive());
         QCOMPARE(page6().survey->topLevelItemCount(), 0);
         QVERIFY(page6().ssidText->text().isEmpty());
-        const auto isWaiting = [] {
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
-                if (qobject_cast<TForm_Waiting*>(widget) && widget->isVisible()) {
-                    return true;
-                }
-            }
-            return false;
-        };
         QVERIFY(isWaiting());
         QVERIFY(!wizard().state().SurveyReceived);
 
@@ -230,10 +187,10 @@ private slots:
 
         QTest::keyClicks(page6().password, QStringLiteral("short"));
         const auto [refused, title] = messageOf(page6().ok);
-        QCOMPARE(refused, text("Key_Length_Err_Message"));
+        QCOMPARE(refused, wizardText("Key_Length_Err_Message"));
         QCOMPARE(title, QStringLiteral("error"));
         QVERIFY(sentWith(kWirelessWrite).empty());
-        QCOMPARE(wizard().shownPage(), 6);
+        QCOMPARE(wizard().shownPage(), WizardPage::WConfig);
 
         page6().password->setText(QStringLiteral("correct-horse"));
         QTest::mouseClick(page6().ok, Qt::LeftButton);
@@ -244,11 +201,11 @@ private slots:
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(&records[0][172])),
                  QByteArray("correct-horse"));
         QCOMPARE(int(records[0][171]), 4); // WPA2-PSK, from the basic list's name
-        QCOMPARE(wizard().shownPage(), 7);
+        QCOMPARE(wizard().shownPage(), WizardPage::Test);
         QVERIFY(!wizard().Timer_Wizard().isActive());
         TestPage& page7 = wizard().pages().test;
         QVERIFY(page7.next->isEnabled());
-        QCOMPARE(page7.next->text(), text("TntButton_T3_Next"));
+        QCOMPARE(page7.next->text(), wizardText("TntButton_T3_Next"));
         QVERIFY(page7.cancel->isHidden());
         QVERIFY(page7.seconds->isHidden());
     }
@@ -277,11 +234,94 @@ private slots:
         QCOMPARE(int(records[0][7]), 0x23);
     }
 
+    // Markup in a network's name, from whoever answers on the LAN, is shown as it stands.
+    void networkNamesShowAsPlainText() {
+        selectCamera(false);
+        wizard().ShowPage(WizardPage::Wireless);
+        QTest::mouseClick(wizard().pages().wireless.yes, Qt::LeftButton);
+        form->decodeDatagram(surveyAnswer({{"<b>Home</b>", 6, 6, 82}}));
+        clickRow(0);
+        QCOMPARE(page6().ssidText->text(), QStringLiteral("<b>Home</b>"));
+        QCOMPARE(page6().ssidText->textFormat(), Qt::PlainText);
+    }
+
+    // A name the camera reported goes back to it byte for byte, also when it is not valid
+    // UTF-8; two such names that differ stay two rows.
+    void aNetworkNameThatIsNotUtf8IsSentAsTheCameraReportedIt() {
+        selectCamera(false);
+        wizard().ShowPage(WizardPage::Wireless);
+        QTest::mouseClick(wizard().pages().wireless.yes, Qt::LeftButton);
+        form->decodeDatagram(surveyAnswer({{"Caf\xe9", 6, 0, 82}, {"Caf\xe8", 6, 0, 80}}));
+        QCOMPARE(page6().survey->topLevelItemCount(), 2);
+        clickRow(1);
+        QTest::mouseClick(page6().ok, Qt::LeftButton);
+        const auto records = sentWith(kWirelessWrite);
+        QCOMPARE(records.size(), std::size_t{1});
+        QCOMPARE(textAt(records[0], 10), QByteArray("Caf\xe8"));
+    }
+
+    // The keyboard chooses a network as a click does.
+    void arrowKeysChooseANetwork() {
+        selectCamera(false);
+        listNetworks();
+        QTreeWidget* list = page6().survey;
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(page6().ssidText->text(), list->currentItem()->text(0));
+        QCOMPARE(page6().password->isEnabled(),
+                 list->currentItem()->text(2) != QLatin1String("Disabled"));
+    }
+
+    // Every way out of the survey takes the waiting window down and ends the survey requests.
+    void leavingTheSurveyEndsItsWaitingWindowAndRequests_data() {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("WPS") << QStringLiteral("wps");
+        QTest::newRow("OK with a network") << QStringLiteral("ok");
+        QTest::newRow("closing the wizard") << QStringLiteral("close");
+    }
+
+    void leavingTheSurveyEndsItsWaitingWindowAndRequests() {
+        QFETCH(QString, way);
+        selectCamera(false);
+        wizard().show();
+        if (way == QLatin1String("ok")) {
+            listNetworks();
+            clickRow(1);                             // the open network
+            wizard().state().SurveyReceived = false; // asked again, no answer yet
+        } else {
+            wizard().ShowPage(WizardPage::Wireless);
+            QTest::mouseClick(wizard().pages().wireless.yes, Qt::LeftButton);
+        }
+        form->waitingWindow().show();
+        if (way == QLatin1String("wps")) {
+            QTest::mouseClick(page6().wps, Qt::LeftButton);
+        } else if (way == QLatin1String("ok")) {
+            QTest::mouseClick(page6().ok, Qt::LeftButton);
+        } else {
+            QVERIFY(test::ModalAnswers()
+                        .then(form->messageDialog(),
+                              [&] {
+                                  QTest::mouseClick(form->messageDialog().findChild<QPushButton*>(
+                                                        QStringLiteral("Button_Message_Dialog_OK")),
+                                                    Qt::LeftButton);
+                              })
+                        .run([&] { wizard().close(); }));
+            QVERIFY(!wizard().isVisible());
+        }
+        QVERIFY(!isWaiting());
+        requests.sent.clear();
+        for (int tick = 0; tick < 10; ++tick) {
+            wizard().Timer_WizardTimer();
+        }
+        QVERIFY(sentWith(kSurvey).empty());
+    }
+
     void okWithoutANetworkAsksForOne() {
         selectCamera(false);
         listNetworks();
         const auto [shown, title] = messageOf(page6().ok);
-        QCOMPARE(shown, text("Please_Select_A_SSID"));
+        QCOMPARE(shown, wizardText("Please_Select_A_SSID"));
         QCOMPARE(title, QStringLiteral("error"));
         QVERIFY(sentWith(kWirelessWrite).empty());
     }
@@ -290,9 +330,9 @@ private slots:
         selectCamera(false);
         listNetworks();
         QTest::mouseClick(page6().wps, Qt::LeftButton);
-        QCOMPARE(wizard().shownPage(), 11);
+        QCOMPARE(wizard().shownPage(), WizardPage::WpsSetup);
         QVERIFY(!wizard().Timer_Wizard().isActive());
-        QCOMPARE(page11().start->text(), text("TntButton_T11_Start"));
+        QCOMPARE(page11().start->text(), wizardText("TntButton_T11_Start"));
         QVERIFY(page11().seconds->isHidden());
 
         QTest::mouseClick(page11().start, Qt::LeftButton);
@@ -304,7 +344,7 @@ private slots:
         QVERIFY(wizard().Timer_Wizard().isActive());
         QVERIFY(!page11().start->isEnabled());
         QVERIFY(!page11().cancel->isEnabled());
-        QCOMPARE(page11().start->text(), text("Wait"));
+        QCOMPARE(page11().start->text(), wizardText("Wait"));
         QCOMPARE(page11().seconds->text(), QStringLiteral("120"));
         QCOMPARE(wizard().state().WpsSeconds, 120);
     }
@@ -324,17 +364,19 @@ private slots:
     void startAfterAnAttemptGoesOnByItsOutcomeInAnyLanguage_data() {
         QTest::addColumn<bool>("succeeded");
         QTest::addColumn<QString>("question");
-        QTest::addColumn<int>("page");
-        QTest::newRow("success") << true << QStringLiteral("Connection established.") << 7;
-        QTest::newRow("short success text") << true << QStringLiteral("OK") << 7;
-        QTest::newRow("failure") << false << QStringLiteral("Retry?") << 11;
-        QTest::newRow("long retry question") << false << QStringLiteral("Wiederholen?") << 11;
+        QTest::addColumn<WizardPage>("page");
+        QTest::newRow("success") << true << QStringLiteral("Connection established.")
+                                 << WizardPage::Test;
+        QTest::newRow("short success text") << true << QStringLiteral("OK") << WizardPage::Test;
+        QTest::newRow("failure") << false << QStringLiteral("Retry?") << WizardPage::WpsSetup;
+        QTest::newRow("long retry question")
+            << false << QStringLiteral("Wiederholen?") << WizardPage::WpsSetup;
     }
 
     void startAfterAnAttemptGoesOnByItsOutcomeInAnyLanguage() {
         QFETCH(bool, succeeded);
         QFETCH(QString, question);
-        QFETCH(int, page);
+        QFETCH(WizardPage, page);
         selectCamera(false);
         listNetworks();
         QTest::mouseClick(page6().wps, Qt::LeftButton);
@@ -344,10 +386,10 @@ private slots:
         QTest::mouseClick(page11().start, Qt::LeftButton);
         QCOMPARE(wizard().shownPage(), page);
         QCOMPARE(sentWith(kWpsStart).size(), std::size_t{1});
-        if (page == 11) { // idle again: the next Start begins a new attempt
+        if (page == WizardPage::WpsSetup) { // idle again: the next Start begins a new attempt
             QVERIFY(page11().results[1]->isHidden());
             QVERIFY(page11().seconds->isHidden());
-            QCOMPARE(page11().start->text(), text("TntButton_T11_Start"));
+            QCOMPARE(page11().start->text(), wizardText("TntButton_T11_Start"));
             QTest::mouseClick(page11().start, Qt::LeftButton);
             QCOMPARE(sentWith(kWpsStart).size(), std::size_t{2});
         } else {
@@ -361,9 +403,9 @@ private slots:
         clickRow(0);
         QTest::mouseClick(page6().wps, Qt::LeftButton);
         const auto [shown, title] = messageOf(page11().cancel);
-        QCOMPARE(shown, text("Cancel_WPS_Connect"));
+        QCOMPARE(shown, wizardText("Cancel_WPS_Connect"));
         QCOMPARE(title, QStringLiteral("Admin"));
-        QCOMPARE(wizard().shownPage(), 6);
+        QCOMPARE(wizard().shownPage(), WizardPage::WConfig);
         QCOMPARE(page6().survey->topLevelItemCount(), 2);
         QVERIFY(page6().ssidText->text().isEmpty());
     }
@@ -382,15 +424,14 @@ private slots:
         selectCamera(true, digestVerified ? std::string_view(factoryDigest) : "2580");
         form->configuration().credentials.digestVerified = digestVerified;
         form->loginDialog().setPasswordText(QStringLiteral("2580"));
-        wizard().ShowPage(5);
+        wizard().ShowPage(WizardPage::Name);
         wizard().show();
         AccountRows& account = wizard().pages().name.account;
         account.name->setText(QStringLiteral("Porch"));
         account.password->setText(QStringLiteral("n3w-secret"));
         account.confirm->setText(QStringLiteral("n3w-secret"));
 
-        TForm_Finish* finish = finishWindow();
-        QVERIFY(finish);
+        TForm_Finish* finish = &form->finishWindow();
         QString message;
         QString link;
         QVERIFY(test::ModalAnswers()
@@ -402,24 +443,61 @@ private slots:
                           })
                     .run([&] { QTest::mouseClick(wizard().pages().name.ok, Qt::LeftButton); }));
 
-        QCOMPARE(sender.sent.size() >= 4, true);
+        QCOMPARE(requests.sent.size() >= 4, true);
         for (std::size_t i = 0; i < 3; ++i) {
-            QCOMPARE(commandOf(sender.sent[i]), kSetupMark);
-            QCOMPARE(int(sender.sent[i].size()), markSize);
+            QCOMPARE(commandOf(requests.sent[i]), kSetupMark);
+            QCOMPARE(int(requests.sent[i].size()), markSize);
         }
-        QCOMPARE(commandOf(sender.sent[3]), kFixedSettingsWrite);
-        QCOMPARE(message, QStringLiteral("Porch\r\n\r\n") + text("Setup_Is_Complete1") +
-                              QStringLiteral("\r\n") + text("Setup_Is_Complete2") +
+        QCOMPARE(commandOf(requests.sent[3]), kFixedSettingsWrite);
+        QCOMPARE(message, QStringLiteral("Porch\r\n\r\n") + wizardText("Setup_Is_Complete1") +
+                              QStringLiteral("\r\n") + wizardText("Setup_Is_Complete2") +
                               QStringLiteral("\r\n\r\n"));
         QCOMPARE(link, QStringLiteral("http://020000abcdef.ddns.vistrel.example"));
         QVERIFY(!wizard().isVisible());
-        QVERIFY(wizard().state().SetupCompleted);
+        // Closed by its title bar, the finish window ends the set-up without the live picture.
+        QVERIFY(!wizard().state().SetupCompleted);
         QCOMPARE(form->loginDialog().PasswordText(), QStringLiteral("2580"));
+    }
+
+    // The camera's name as it reported it, not valid UTF-8, goes back unchanged when the user
+    // keeps it.
+    void page5KeepsTheReportedNameByteForByte() {
+        selectCamera(true);
+        form->configuration().camera.cameraName = "Caf\xe9";
+        wizard().ShowPage(WizardPage::Name);
+        wizard().show();
+        AccountRows& account = wizard().pages().name.account;
+        account.password->setText(QStringLiteral("n3w-secret"));
+        account.confirm->setText(QStringLiteral("n3w-secret"));
+        QVERIFY(test::ModalAnswers()
+                    .then(form->finishWindow(), [&] { form->finishWindow().close(); })
+                    .run([&] { QTest::mouseClick(wizard().pages().name.ok, Qt::LeftButton); }));
+        const auto writes = sentWith(kFixedSettingsWrite);
+        QCOMPARE(writes.size(), std::size_t{1});
+        QCOMPARE(textAt(writes[0], kLongRecordLayout.name), QByteArray("Caf\xe9"));
+    }
+
+    // Settings that cannot go out are said, and page 5 stays: no set-up mark, no finish window.
+    void page5OkWhoseSettingsAreNotSentWarnsAndStays() {
+        selectCamera(true);
+        form->configuration().camera.macText = "not a MAC";
+        wizard().ShowPage(WizardPage::Name);
+        wizard().show();
+        AccountRows& account = wizard().pages().name.account;
+        account.password->setText(QStringLiteral("n3w-secret"));
+        account.confirm->setText(QStringLiteral("n3w-secret"));
+        const auto [shown, title] = messageOf(wizard().pages().name.ok);
+        QCOMPARE(shown, wizardText("Settings_Not_Sent"));
+        QCOMPARE(title, QStringLiteral("Warning"));
+        QVERIFY(requests.sent.empty());
+        QVERIFY(wizard().isVisible());
+        QCOMPARE(wizard().shownPage(), WizardPage::Name);
+        QVERIFY(!wizard().state().SetupCompleted);
     }
 
     void page5OkWithARefusedPasswordSendsNothingAndStays() {
         selectCamera(true);
-        wizard().ShowPage(5);
+        wizard().ShowPage(WizardPage::Name);
         wizard().show();
         AccountRows& account = wizard().pages().name.account;
         account.password->setText(QStringLiteral("one-password"));
@@ -427,9 +505,9 @@ private slots:
         const auto [shown, title] = messageOf(wizard().pages().name.ok);
         QVERIFY(!shown.isEmpty());
         QCOMPARE(title, QStringLiteral("Warning"));
-        QVERIFY(sender.sent.empty());
+        QVERIFY(requests.sent.empty());
         QVERIFY(wizard().isVisible());
-        QCOMPARE(wizard().shownPage(), 5);
+        QCOMPARE(wizard().shownPage(), WizardPage::Name);
         QVERIFY(!wizard().state().SetupCompleted);
     }
 };

@@ -4,18 +4,13 @@
 // probe. Also the hand-over to the preview at the end of the set-up. Runs inside the private
 // network namespace of scripts/netns.
 
-#include "camhttp/windows/form_login.h"
 #include "camhttp/windows/form_preview.h"
-#include "localization/windows/localization.h"
-#include "shell/main_window.h"
-#include "shell/message_windows/message_box_wchar.h"
 #include "support/camera_rows.h"
 #include "support/camsim_process.h"
-#include "support/finder_steps.h"
+#include "support/main_window_fixture.h"
 #include "support/modal_answers.h"
 #include "support/private_network.h"
 #include "support/scripted_picture_source.h"
-#include "wizard/form_wizard.h"
 
 #include <QCursor>
 #include <QElapsedTimer>
@@ -37,12 +32,11 @@ using test::rowOf;
 
 } // namespace
 
-class PreviewLoginTest : public QObject {
+class PreviewLoginTest : public QObject, private test::MainWindowFixture {
     Q_OBJECT
 
 private:
     std::unique_ptr<camsim::test::CamsimProcess> cameras;
-    std::unique_ptr<TMainForm> form;
     std::shared_ptr<test::PictureSourceScript> script;
 
     // The camera's card clicked, and its settings reply arrived.
@@ -77,10 +71,6 @@ private:
         return timer.elapsed();
     }
 
-    std::function<void()> logIn(const QString& password) {
-        return test::logInStep(*form, password);
-    }
-
 private slots:
     void initTestCase() { VISTREL_QSKIP_OUTSIDE_PRIVATE_NETWORK(); }
 
@@ -88,15 +78,13 @@ private slots:
         cameras =
             std::make_unique<camsim::test::CamsimProcess>(QStringLiteral(VISTREL_DEMO_SCENARIO));
         QVERIFY(cameras->waitUntilReady());
-        form = std::make_unique<TMainForm>();
-        form->Form_OnCreate();
-        form->show();
+        start({.network = true, .firstTick = false});
         QTRY_COMPARE_WITH_TIMEOUT(form->ListBox_IPCAM().count(), 7, kWaitMs);
         QTRY_VERIFY_WITH_TIMEOUT(!form->searchCycle().busy(), kWaitMs);
     }
 
     void cleanup() {
-        form.reset();
+        stop();
         cameras.reset();
     }
 

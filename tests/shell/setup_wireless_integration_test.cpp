@@ -4,21 +4,15 @@
 // window's OK that opens the live picture with the new password. Runs inside the private
 // network namespace of scripts/netns.
 
-#include "camhttp/windows/form_login.h"
 #include "camhttp/windows/form_preview.h"
 #include "config/camera_opening.h"
-#include "localization/windows/localization.h"
 #include "setup/dhcp_wait.h"
-#include "shell/main_window.h"
 #include "shell/message_windows/form_finish.h"
-#include "shell/message_windows/message_box_wchar.h"
 #include "support/camsim_process.h"
-#include "support/finder_steps.h"
+#include "support/main_window_fixture.h"
 #include "support/modal_answers.h"
 #include "support/private_network.h"
-#include "wizard/form_wizard.h"
 
-#include <QApplication>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QLineEdit>
@@ -33,23 +27,7 @@ namespace {
 
 constexpr int kWaitMs = 10000;
 
-int rowOf(const CameraList& list, const std::string& name) {
-    for (int i = 0; i < list.rowCount(); ++i) {
-        if (list.row(i).columns[kColumnName] == name) {
-            return i;
-        }
-    }
-    return -1;
-}
-
-TForm_Finish* finishWindow() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* finish = qobject_cast<TForm_Finish*>(widget)) {
-            return finish;
-        }
-    }
-    return nullptr;
-}
+using test::rowOf;
 
 QJsonObject fieldsOf(const QJsonObject& line) {
     return line.value(QStringLiteral("fields")).toObject();
@@ -61,19 +39,13 @@ bool applied(const QJsonObject& line) {
 
 } // namespace
 
-class SetupWirelessIntegrationTest : public QObject {
+class SetupWirelessIntegrationTest : public QObject, private test::MainWindowFixture {
     Q_OBJECT
 
 private:
     std::unique_ptr<camsim::test::CamsimProcess> cameras;
-    std::unique_ptr<TMainForm> form;
 
-    TForm_Wizard& wizard() { return form->wizard(); }
-    WConfigPage& page6() { return wizard().pages().wconfig; }
-
-    QString text(const char* key) {
-        return LookupText(form->language().wizardLanguageSection(), QLatin1String(key));
-    }
+    WConfigPage& page6() { return pages().wconfig; }
 
     // The camera's card clicked, and its settings reply arrived.
     void selectCamera(const std::string& name, const std::string& mac) {
@@ -135,10 +107,6 @@ private:
         return arrived ? line : QJsonObject();
     }
 
-    std::function<void()> logIn(const QString& password) {
-        return test::logInStep(*form, password);
-    }
-
     int countRequests(const QString& command) const {
         int count = 0;
         for (const QJsonObject& line : cameras->logLines()) {
@@ -155,15 +123,13 @@ private slots:
         cameras =
             std::make_unique<camsim::test::CamsimProcess>(QStringLiteral(VISTREL_SETUP_SCENARIO));
         QVERIFY(cameras->waitUntilReady());
-        form = std::make_unique<TMainForm>();
-        form->Form_OnCreate();
-        form->show();
+        start({.network = true, .firstTick = false});
         QTRY_COMPARE_WITH_TIMEOUT(form->ListBox_IPCAM().count(), 3, kWaitMs);
         QTRY_VERIFY_WITH_TIMEOUT(!form->searchCycle().busy(), kWaitMs);
     }
 
     void cleanup() {
-        form.reset();
+        stop();
         cameras.reset();
     }
 
@@ -195,7 +161,7 @@ private slots:
         QCOMPARE(form->configuration().credentials.digestVerified, markSize == 75);
 
         // Page 4's Yes: the survey, listed once per network name.
-        wizard().ShowPage(4);
+        wizard().ShowPage(WizardPage::Wireless);
         wizard().show();
         QTest::mouseClick(wizard().pages().wireless.yes, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(wizard().state().SurveyReceived, kWaitMs);
@@ -206,7 +172,7 @@ private slots:
         // A key too short for WPA is refused; the right one sends the wireless record.
         clickSurveyRow(QStringLiteral("Vistrel Home"));
         QTest::keyClicks(page6().password, QStringLiteral("short"));
-        QCOMPARE(refusalOfOk(), text("Key_Length_Err_Message"));
+        QCOMPARE(refusalOfOk(), wizardText("Key_Length_Err_Message"));
         QCOMPARE(countRequests(QStringLiteral("0x0023")), 0);
         page6().password->setText(QStringLiteral("correct-horse"));
         QTest::mouseClick(page6().ok, Qt::LeftButton);
@@ -218,10 +184,10 @@ private slots:
         QCOMPARE(fieldsOf(wireless).value(QStringLiteral("wpaKey")).toString(),
                  QStringLiteral("correct-horse"));
         QCOMPARE(fieldsOf(wireless).value(QStringLiteral("mode")).toInt(), mode);
-        QCOMPARE(wizard().shownPage(), 7);
+        QCOMPARE(wizard().shownPage(), WizardPage::Test);
 
         // WPS from page 6: the start request reaches the camera, which accepts its digest.
-        wizard().ShowPage(6);
+        wizard().ShowPage(WizardPage::WConfig);
         QTest::mouseClick(page6().wps, Qt::LeftButton);
         QTest::mouseClick(wizard().pages().wpsSetup.start, Qt::LeftButton);
         const QJsonObject wps = waitForRequest(QStringLiteral("0x0029"), mac);
@@ -229,7 +195,7 @@ private slots:
         wizard().Timer_Wizard().stop();
 
         // Name and password, then the finish window's OK: the live picture.
-        wizard().ShowPage(5);
+        wizard().ShowPage(WizardPage::Name);
         AccountRows& account = wizard().pages().name.account;
         account.name->setText(QStringLiteral("Porch lamp"));
         account.password->setText(QStringLiteral("n3w-secret"));
@@ -237,8 +203,7 @@ private slots:
         TForm_Preview& preview = form->previewWindow();
         preview.setHandOverPause(std::chrono::milliseconds(20));
         QSignalSpy shown(&preview, &TForm_Preview::pictureShown);
-        TForm_Finish* finish = finishWindow();
-        QVERIFY(finish);
+        TForm_Finish* finish = &form->finishWindow();
         QString link;
         QVERIFY(test::ModalAnswers()
                     .then(*finish,

@@ -10,10 +10,10 @@
 #include "localization/language_position.h"
 #include "localization/windows/localization.h"
 #include "protocol/factory_defaults.h"
-#include "shell/main_window.h"
 #include "shell/message_windows/form_finish.h"
 #include "shell/message_windows/message_box_wchar.h"
 #include "shell/message_windows/message_dialog_wchar.h"
+#include "support/main_window_fixture.h"
 #include "text_ink.h"
 #include "ui/tnt_widgets.h"
 #include "wizard/form_wizard.h"
@@ -29,11 +29,6 @@
 
 namespace vistrel {
 namespace {
-
-class DiscardingSender : public DatagramSender {
-public:
-    void SendDatagram(Bytes) override {}
-};
 
 QString keyText(const QString& section, std::string_view key) {
     return LookupText(section, key);
@@ -173,11 +168,12 @@ private:
 
 } // namespace
 
-class CaptionFitTest : public QObject {
+class CaptionFitTest : public QObject, private test::MainWindowFixture {
     Q_OBJECT
 
 private slots:
     void initTestCase();
+    void cleanupTestCase() { stop(); }
     void everyCaptionHasATextInEveryLanguage();
     void everyTextFitsItsControl_data();
     void everyTextFitsItsControl();
@@ -191,30 +187,27 @@ private:
     void checkCards(FitCheck& fit, const QString& section);
     void checkMessages(FitCheck& fit, const QString& section);
     QWidget* control(const char* name) const;
-
-    DiscardingSender sender_;
-    std::unique_ptr<TMainForm> form_;
 };
 
+// The timers tick only when told, so that no tick applies the system's language meanwhile.
 void CaptionFitTest::initTestCase() {
-    form_ = std::make_unique<TMainForm>(&sender_);
-    form_->show(); // lays out the camera list, whose width the cards take
-    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    start({.firstTick = false, .timersByTest = true});
+    QVERIFY(QTest::qWaitForWindowExposed(form.get())); // lays out the list the cards fill
     QVERIFY(!LookupText(QStringLiteral("Language_List"), QStringLiteral("Section1")).isEmpty());
 }
 
 // A language applied the way the user picks it: the second pick also re-texts the dialogs.
 void CaptionFitTest::applyLanguage(int position) {
-    form_->language().TntComboBox_LangChange(position);
-    form_->language().TntComboBox_LangChange(position);
+    form->language().TntComboBox_LangChange(position);
+    form->language().TntComboBox_LangChange(position);
 }
 
 QWidget* CaptionFitTest::control(const char* name) const {
-    return form_->wizard().findChild<QWidget*>(QLatin1String(name));
+    return form->wizard().findChild<QWidget*>(QLatin1String(name));
 }
 
 void CaptionFitTest::everyCaptionHasATextInEveryLanguage() {
-    const QStringList keys = form_->language().captionKeys();
+    const QStringList keys = form->language().captionKeys();
     QVERIFY(keys.contains(QStringLiteral("TntLabel_T1_Title")));
     QVERIFY(keys.contains(QStringLiteral("Button_Message_Dialog_Cancel")));
     QVERIFY(keys.contains(QStringLiteral("TntPageControl_T12.Pages[1]")));
@@ -243,9 +236,9 @@ void CaptionFitTest::everyTextFitsItsControl_data() {
 void CaptionFitTest::everyTextFitsItsControl() {
     QFETCH(int, position);
     applyLanguage(position);
-    const QString section = form_->language().languageSection();
+    const QString section = form->language().languageSection();
     FitCheck fit(section);
-    for (const QWidget* window : form_->allWindows()) {
+    for (const QWidget* window : form->allWindows()) {
         fit.checkWindow(*window);
     }
     checkStateTexts(fit, section);
@@ -278,7 +271,7 @@ void CaptionFitTest::checkStateTexts(FitCheck& fit, const QString& section) {
 // Each card line draws "<label> : <value>" in its line box; the label must leave room for the
 // widest value of its line.
 void CaptionFitTest::checkCards(FitCheck& fit, const QString& section) {
-    const CameraCardList& list = form_->ListBox_IPCAM();
+    const CameraCardList& list = form->ListBox_IPCAM();
     const QFontMetrics metrics(list.font());
     const auto boxes =
         textLineBoxes(list.itemRect(0).width(), CameraCardList::kItemHeight, metrics.height());
@@ -296,7 +289,7 @@ void CaptionFitTest::checkCards(FitCheck& fit, const QString& section) {
 }
 
 void CaptionFitTest::checkMessages(FitCheck& fit, const QString& section) {
-    TMessage_Box_Wchar& box = form_->messageBox();
+    TMessage_Box_Wchar& box = form->messageBox();
     auto* boxLabel = box.findChild<QLabel*>(QStringLiteral("Label_Message"));
     const auto showInBox = [&](const QString& text, std::string_view key) {
         box.SetMessage(text, QStringLiteral("Warning"));
@@ -314,14 +307,14 @@ void CaptionFitTest::checkMessages(FitCheck& fit, const QString& section) {
         showInBox(keyText(section, first) + kBlankLine + keyText(section, second), first);
     }
 
-    TMessage_Dialog_Wchar& dialog = form_->messageDialog();
+    TMessage_Dialog_Wchar& dialog = form->messageDialog();
     dialog.SetMessage(keyText(section, language_keys::kWantToLeave), QStringLiteral("Admin"));
     fit.check(QStringLiteral("Message_Dialog_Wchar/Label_Message showing Want_To_Leave"),
               test::placementOf(*dialog.findChild<QLabel*>(QStringLiteral("Label_Message"))));
 
     // The completion: camera name, blank line, both texts, blank line; the dynamic-DNS link.
     TForm_Finish* finish = nullptr;
-    for (QWidget* window : form_->allWindows()) {
+    for (QWidget* window : form->allWindows()) {
         finish = finish ? finish : qobject_cast<TForm_Finish*>(window);
     }
     QVERIFY(finish);

@@ -29,51 +29,54 @@ private slots:
 
     void showPageShowsThatPageAlone_data() {
         QTest::addColumn<int>("n");
-        for (int n = 1; n <= TForm_Wizard::kPageCount; ++n) {
+        for (int n = 1; n <= kWizardPageCount; ++n) {
             QTest::addRow("page %d", n) << n;
         }
     }
 
     void showPageShowsThatPageAlone() {
         QFETCH(int, n);
+        const auto page = static_cast<WizardPage>(n);
         wizard->show();
-        wizard->ShowPage(n == 1 ? 2 : 1);
+        wizard->ShowPage(page == WizardPage::Dhcp ? WizardPage::Network : WizardPage::Dhcp);
         wizard->setWindowTitle(QStringLiteral("before"));
-        wizard->ShowPage(n);
+        wizard->ShowPage(page);
         QCOMPARE(wizard->windowTitle(), QStringLiteral("Admin"));
-        QCOMPARE(wizard->shownPage(), n);
+        QCOMPARE(wizard->shownPage(), page);
         auto* pages = control<QStackedWidget>(QStringLiteral("PageControl_Wizard"));
-        QCOMPARE(pages->currentWidget(), wizard->page(n));
-        for (int other = 1; other <= TForm_Wizard::kPageCount; ++other) {
-            QCOMPARE(wizard->page(other)->isVisible(), other == n);
+        QCOMPARE(pages->currentWidget(), wizard->page(page));
+        QCOMPARE(wizard->page(page)->objectName(), QStringLiteral("TabSheet%1").arg(n));
+        for (int other = 1; other <= kWizardPageCount; ++other) {
+            QCOMPARE(wizard->page(static_cast<WizardPage>(other))->isVisible(), other == n);
         }
     }
 
+    // None, and values no page has, hide every page.
     void showPageOutsideTheRangeHidesEveryPage_data() {
         QTest::addColumn<int>("n");
-        QTest::newRow("0") << 0;
+        QTest::newRow("None") << 0;
         QTest::newRow("13") << 13;
         QTest::newRow("-1") << -1;
     }
 
     void showPageOutsideTheRangeHidesEveryPage() {
         QFETCH(int, n);
-        wizard->ShowPage(4);
+        wizard->ShowPage(WizardPage::Wireless);
         wizard->setWindowTitle(QStringLiteral("before"));
-        wizard->ShowPage(n);
-        QCOMPARE(wizard->shownPage(), 0);
+        wizard->ShowPage(static_cast<WizardPage>(n));
+        QCOMPARE(wizard->shownPage(), WizardPage::None);
         QCOMPARE(wizard->windowTitle(), QStringLiteral("before"));
-        wizard->ShowPage(4);
-        QCOMPARE(wizard->shownPage(), 4);
+        wizard->ShowPage(WizardPage::Wireless);
+        QCOMPARE(wizard->shownPage(), WizardPage::Wireless);
     }
 
     void showPageLeavesTheWindowAsItWas() {
-        wizard->ShowPage(3);
+        wizard->ShowPage(WizardPage::Wire);
         QVERIFY(!wizard->isVisible());
         wizard->show();
-        wizard->ShowPage(6);
+        wizard->ShowPage(WizardPage::WConfig);
         QVERIFY(wizard->isVisible());
-        QVERIFY(wizard->page(6)->isVisible());
+        QVERIFY(wizard->page(WizardPage::WConfig)->isVisible());
     }
 
     void showPageFiveRefillsNameAndEmptiesPasswords() {
@@ -85,7 +88,7 @@ private slots:
             page.account.name->setText(QStringLiteral("typed"));
             page.account.password->setText(QStringLiteral("secret"));
             page.account.confirm->setText(QStringLiteral("secret"));
-            wizard->ShowPage(5);
+            wizard->ShowPage(WizardPage::Name);
             QCOMPARE(page.account.name->text(), QString::fromLatin1(name));
             QVERIFY(page.account.password->text().isEmpty());
             QVERIFY(page.account.confirm->text().isEmpty());
@@ -98,7 +101,7 @@ private slots:
         page.account.name->setText(QStringLiteral("typed"));
         page.account.password->setText(QStringLiteral("secret"));
         page.account.confirm->setText(QStringLiteral("secret2"));
-        wizard->ShowPage(12);
+        wizard->ShowPage(WizardPage::OldNetwork);
         QCOMPARE(page.account.name->text(), QStringLiteral("Garden"));
         QCOMPARE(page.account.password->text(), QStringLiteral("secret"));
         QCOMPARE(page.account.confirm->text(), QStringLiteral("secret2"));
@@ -106,7 +109,7 @@ private slots:
 
     void showPageWithoutCameraEmptiesTheName() {
         wizard->pages().name.account.name->setText(QStringLiteral("typed"));
-        wizard->ShowPage(5);
+        wizard->ShowPage(WizardPage::Name);
         QVERIFY(wizard->pages().name.account.name->text().isEmpty());
     }
 
@@ -182,16 +185,16 @@ private slots:
         QPointer<TForm_Wizard> window = wizard.get();
         wizard->show();
         QVERIFY(QTest::qWaitForWindowExposed(wizard.get()));
-        wizard->ShowPage(4);
+        wizard->ShowPage(WizardPage::Wireless);
         QVERIFY(wizard->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!window.isNull());
         QVERIFY(!wizard->isVisible());
-        QCOMPARE(wizard->shownPage(), 4);
+        QCOMPARE(wizard->shownPage(), WizardPage::Wireless);
         // Closing the wizard when it is the last window shown must not end the program.
         QVERIFY(!wizard->testAttribute(Qt::WA_QuitOnClose));
         wizard->show();
-        QVERIFY(wizard->page(4)->isVisible());
+        QVERIFY(wizard->page(WizardPage::Wireless)->isVisible());
     }
 
     void stayOnTopKeepsTheWindowAsItWas() {

@@ -6,6 +6,7 @@
 #include "wizard/wizard_host.h"
 #include "wizard_fixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -68,7 +69,7 @@ private slots:
         createWizard();
         wizard->setHost(&host);
         wizard->show();
-        wizard->ShowPage(2);
+        wizard->ShowPage(WizardPage::Network);
     }
     void cleanup() {
         destroyWizard();
@@ -85,7 +86,7 @@ private slots:
     void aClickOnAnyPairSetsAllThreeAndThePanel() {
         QFETCH(int, page);
         for (const bool dhcp : {true, false}) {
-            wizard->ShowPage(page);
+            wizard->ShowPage(static_cast<WizardPage>(page)); // the T<page> of its controls
             if (page == 12) {
                 wizard->pages().oldNetwork.tabs->setCurrentIndex(0);
             }
@@ -99,6 +100,40 @@ private slots:
             QCOMPARE(panel.RadioButton_Manual_IP.checked, !dhcp);
             QCOMPARE(panel.MEMO_SETTING_IP1_EDIT.enabled, !dhcp);
             QCOMPARE(host.config.addressChoice.wizardChoosesDhcp(), dhcp);
+        }
+    }
+
+    // A screen reader's toggle action and the keyboard choose as a click does: the other pairs,
+    // the panel and the address edits all follow.
+    void everyWayOfCheckingARadioChooses_data() {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("mouse") << QStringLiteral("mouse");
+        QTest::newRow("space key") << QStringLiteral("space");
+        QTest::newRow("accessibility toggle") << QStringLiteral("toggle");
+    }
+
+    void everyWayOfCheckingARadioChooses() {
+        QFETCH(QString, way);
+        wizard->ShowPage(WizardPage::ManualConfig);
+        for (const bool dhcp : {true, false}) {
+            QRadioButton* chosen = radio(9, dhcp);
+            if (way == QLatin1String("mouse")) {
+                QTest::mouseClick(chosen, Qt::LeftButton, {}, QPoint(4, 8));
+            } else if (way == QLatin1String("space")) {
+                chosen->setFocus();
+                QTest::keyClick(chosen, Qt::Key_Space);
+            } else {
+                QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(chosen);
+                QVERIFY(accessible && accessible->actionInterface());
+                QVERIFY(accessible->actionInterface()->actionNames().contains(
+                    QAccessibleActionInterface::toggleAction()));
+                accessible->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            }
+            QVERIFY(chosen->isChecked());
+            QCOMPARE(radio(2, dhcp)->isChecked(), true);
+            QCOMPARE(host.config.panel.RadioButton_DHCP.checked, dhcp);
+            QCOMPARE(control(QStringLiteral("Edit_T9_IP"))->isEnabled(), !dhcp);
+            QCOMPARE(control(QStringLiteral("Edit_T12_IP"))->isEnabled(), !dhcp);
         }
     }
 

@@ -261,7 +261,7 @@ private slots:
         QVERIFY(!dhcp->isChecked());
         QVERIFY(staticIp->isChecked());
         wizard->show();
-        wizard->ShowPage(n);
+        wizard->ShowPage(static_cast<WizardPage>(n));
         QTest::mouseClick(dhcp, Qt::LeftButton);
         QVERIFY(dhcp->isChecked());
         QVERIFY(!staticIp->isChecked());
@@ -318,7 +318,7 @@ private slots:
     void pageTwelveLinesUpWithPageTwo() {
         wizard->show();
         QVERIFY(QTest::qWaitForWindowExposed(wizard.get()));
-        wizard->ShowPage(12);
+        wizard->ShowPage(WizardPage::OldNetwork);
         for (const QString& key : kAddressKeys) {
             const QPoint lan =
                 control(QStringLiteral("Edit_T12_") + key)->mapTo(wizard.get(), QPoint());
@@ -347,8 +347,8 @@ private slots:
         QFETCH(int, tab);
         wizard->show();
         QVERIFY(QTest::qWaitForWindowExposed(wizard.get()));
-        wizard->ShowPage(n);
-        QWidget* surface = wizard->page(n);
+        wizard->ShowPage(static_cast<WizardPage>(n));
+        QWidget* surface = wizard->page(static_cast<WizardPage>(n));
         if (tab >= 0) {
             auto* tabs = wizard->pages().oldNetwork.tabs;
             tabs->setCurrentIndex(tab);

@@ -11,9 +11,9 @@ template <typename T> class Checked {
 public:
     Checked(T value) : value_(std::move(value)) {}
 
-    static Checked refused(std::string reason) {
+    static Checked refused(const std::string& reason) {
         Checked result;
-        result.refusal_ = std::move(reason);
+        result.refusal_ = reason;
         return result;
     }
 

@@ -31,9 +31,9 @@ class HttpConnection : public QObject {
 public:
     static constexpr int kRequestTimeoutMs = 10000;
     // Pictures queued for a client beyond this are skipped until it reads.
-    static constexpr qint64 kMaxBacklog = 512 * 1024;
+    static constexpr qint64 kMaxBacklog = qint64{512} * 1024;
     // A client served as fast as it reads gets its next picture below this backlog.
-    static constexpr qint64 kLowWater = 64 * 1024;
+    static constexpr qint64 kLowWater = qint64{64} * 1024;
 
     HttpConnection(QTcpSocket* socket, CameraSite site, bool unlimitedRate, QObject* parent);
 

@@ -1,5 +1,7 @@
 #include "camsim/http_request.h"
 
+#include "base/ascii_case.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -23,13 +25,6 @@ bool isVisibleText(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) {
         const auto byte = static_cast<unsigned char>(c);
         return byte > 0x20 && byte != 0x7F;
-    });
-}
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
     });
 }
 
@@ -81,7 +76,7 @@ std::string_view HttpRequest::query() const {
 
 std::string_view HttpRequest::header(std::string_view name) const {
     for (const auto& [key, value] : headers) {
-        if (equalIgnoringCase(key, name)) {
+        if (equalIgnoringAsciiCase(key, name)) {
             return value;
         }
     }

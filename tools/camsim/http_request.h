@@ -10,7 +10,7 @@
 
 namespace vistrel::camsim {
 
-inline constexpr std::size_t kMaxRequestHeadSize = 8 * 1024;
+inline constexpr std::size_t kMaxRequestHeadSize = std::size_t{8} * 1024;
 
 struct HttpRequest {
     std::string method;

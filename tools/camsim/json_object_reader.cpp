@@ -1,6 +1,7 @@
 #include "camsim/json_object_reader.h"
 
 #include "camsim/text_values.h"
+#include "protocol/address_text.h"
 
 #include <cmath>
 
@@ -106,7 +107,7 @@ void JsonObjectReader::address(const char* key, Ipv4Address& slot) {
     if (!value) {
         return;
     }
-    const auto parsed = parseDottedQuad(value->toStdString());
+    const auto parsed = parseDottedDecimal(value->toStdString());
     if (!parsed) {
         return fail(key, quoted(value->toStdString()) + " is not an IPv4 address");
     }

@@ -8,7 +8,8 @@ const PicturePart& PictureFeed::renderNext() {
     const std::vector<std::uint8_t> jpeg = source_.render(QDateTime::currentDateTime());
     const std::string header = picturePartHeader(jpeg.size());
     QByteArray part;
-    part.reserve(static_cast<qsizetype>(header.size() + jpeg.size() + 2));
+    const std::size_t partSize = header.size() + jpeg.size() + 2;
+    part.reserve(static_cast<qsizetype>(partSize));
     part.append(header.data(), static_cast<qsizetype>(header.size()));
     part.append(reinterpret_cast<const char*>(jpeg.data()), static_cast<qsizetype>(jpeg.size()));
     part.append("\r\n", 2);

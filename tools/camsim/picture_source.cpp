@@ -52,9 +52,10 @@ QPoint PictureSource::viewOrigin() const {
 // The view is a window of the scene: row by row, without scaling.
 void PictureSource::copyView() {
     const QPoint origin = viewOrigin();
-    const auto rowBytes = static_cast<std::size_t>(frame_.width() * kBytesPerPixel);
+    const std::size_t rowBytes = static_cast<std::size_t>(frame_.width()) * kBytesPerPixel;
     for (int y = 0; y < frame_.height(); ++y) {
-        const uchar* source = scene_->constScanLine(origin.y() + y) + origin.x() * kBytesPerPixel;
+        const uchar* source = scene_->constScanLine(origin.y() + y) +
+                              static_cast<std::ptrdiff_t>(origin.x()) * kBytesPerPixel;
         std::memcpy(frame_.scanLine(y), source, rowBytes);
     }
 }

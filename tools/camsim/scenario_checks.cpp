@@ -82,7 +82,7 @@ void checkFinderView(std::size_t i, const CameraDescription& camera, ScenarioFin
 ScenarioFindings checkScenario(const std::vector<CameraDescription>& cameras) {
     ScenarioFindings findings;
     if (cameras.empty()) {
-        findings.errors.push_back("no camera");
+        findings.errors.emplace_back("no camera");
     }
     checkIdentity(cameras, findings);
     for (std::size_t i = 0; i < cameras.size(); ++i) {

@@ -1,9 +1,9 @@
 #include "camsim/settings_document.h"
 
+#include "base/ascii_case.h"
 #include "camsim/text_values.h"
+#include "protocol/address_text.h"
 
-#include <algorithm>
-#include <cctype>
 #include <pugixml.hpp>
 #include <sstream>
 
@@ -29,13 +29,6 @@ void addWireless(pugi::xml_node root, const WirelessSettings& wireless) {
     addElement(group, "wepkey1", wireless.wepkey1);
     addElement(group, "wepkeytype", wireless.wepkeytype);
     addElement(group, "wepkeysize", wireless.wepkeysize);
-}
-
-bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
-    });
 }
 
 Refusal notValid(std::string_view name, std::string_view text) {
@@ -99,7 +92,7 @@ Refusal takeWireless(SettingsChange& change, pugi::xml_node group,
 
 Refusal takeAddress(std::optional<Ipv4Address>& slot, std::string_view name,
                     std::string_view text) {
-    slot = parseDottedQuad(text);
+    slot = parseDottedDecimal(text);
     return slot ? Refusal() : notValid(name, text);
 }
 
@@ -128,7 +121,7 @@ Refusal takeElement(SettingsChange& change, std::string_view name, std::string_v
         return port ? Refusal() : notValid(name, text);
     }
     if (name == "mac") {
-        return equalIgnoringCase(text, macText) ? Refusal() : notValid(name, text);
+        return equalIgnoringAsciiCase(text, macText) ? Refusal() : notValid(name, text);
     }
     if (name == "cameraName") {
         change.name = std::string(text);

@@ -16,7 +16,7 @@
 namespace vistrel::camsim {
 
 // The most a settings write's document may inflate to.
-inline constexpr std::size_t kMaxWriteDocumentSize = 64 * 1024;
+inline constexpr std::size_t kMaxWriteDocumentSize = std::size_t{64} * 1024;
 
 // The document of an XML settings write. Refused unless the compressed length at 10 equals
 // the bytes that follow offset 18, the stream starts with 0xAC 0xED, it inflates, and the

@@ -109,7 +109,7 @@ void TForm_Login::Button_Login_OKClick() {
         host_->enableMainWindow();
         host_->emptyWizardPassword();
         const LoginResult result =
-            ::vistrel::Button_Login_OKClick(host_->configuration(), toCameraText(PasswordText()));
+            checkLoginPassword(host_->configuration(), toCameraText(PasswordText()));
         if (result.passed()) {
             host_->PreviewMode(previewMode_);
         } else {
@@ -117,7 +117,6 @@ void TForm_Login::Button_Login_OKClick() {
         }
     }
     accept();
-    emit okPressed();
 }
 
 void TForm_Login::Button_Login_CancelClick() {
@@ -130,7 +129,6 @@ void TForm_Login::Button_Login_CancelClick() {
                                 host_->textOf(Warning::key(language_keys::kLoginCancelled2)));
     }
     reject();
-    emit cancelPressed();
 }
 
 } // namespace vistrel

@@ -45,10 +45,6 @@ public:
     // FormClose: every way of closing the dialog enables the main window again.
     void done(int result) override;
 
-signals:
-    void okPressed();
-    void cancelPressed();
-
 protected:
     void showEvent(QShowEvent* event) override;
     bool event(QEvent* event) override;

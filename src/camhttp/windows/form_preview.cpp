@@ -86,19 +86,13 @@ void TForm_Preview::Start_View() {
 }
 
 void TForm_Preview::Stop_View() {
-    // Taken out first: the wait below runs events, and whatever they start or stop must not
-    // meet this worker again.
+    // Taken out first, so that nothing started or stopped from here on meets this worker.
     const std::unique_ptr<TThdView> worker = std::move(worker_);
     if (!worker) {
         return;
     }
+    // The stop also ends the worker's wait for this thread to show a picture.
     worker->requestStop();
-    // The worker may be waiting for the GUI thread to take a picture: the wait serves it.
-    QEventLoop loop;
-    connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    if (!worker->isFinished()) {
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
     worker->wait();
 }
 

@@ -63,8 +63,8 @@ public:
 
     // Starts the worker on the stream target of this moment; nothing when one runs already.
     void Start_View();
-    // Stops the worker and returns when it has ended; pictures it hands over meanwhile are
-    // still shown. Returns at once without a worker.
+    // Stops the worker and returns when it has ended; a picture it was handing over is not
+    // shown. Returns at once without a worker.
     void Stop_View();
     bool viewing() const { return worker_ != nullptr; }
 

@@ -53,8 +53,12 @@ void TForm_Finish::SetFinish(const QString& message, const QString& link) {
     Label_Link->setText(link);
 }
 
+// However the window closes, the set-up it reported is over: only its OK hands over to the live
+// picture, and it clears the flag before it does. Left set, the flag would make the next
+// unrelated message's OK probe the camera and open its preview.
 void TForm_Finish::done(int result) {
     QDialog::done(result);
+    host_.SetupCompleted() = false;
     host_.enableMainWindow();
 }
 

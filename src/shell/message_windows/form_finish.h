@@ -32,7 +32,8 @@ public:
     // Replaces the default opener, QDesktopServices::openUrl.
     void setLinkOpener(LinkOpener opener) { linkOpener_ = std::move(opener); }
 
-    // Every way of closing the window ends here: the main window is enabled again.
+    // Every way of closing the window ends here: the set-up's hand-over is no longer pending
+    // and the main window is enabled again.
     void done(int result) override;
 
 private:
