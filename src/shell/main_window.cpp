@@ -163,7 +163,7 @@ void TMainForm::createSecondaryWindows() {
 TMainForm::~TMainForm() {
     GetDhcp_Timer_.stop();
     TForm_Wizard_->Timer_Wizard().stop();
-    IdUDPServer_.setReceiveHandler({});
+    IdUDPServer_.setBatchHandler({});
     TForm_Preview_->Stop_View();
 }
 
