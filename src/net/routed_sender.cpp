@@ -34,17 +34,17 @@ void RoutedSender::SendDatagram(Bytes datagram) {
     sendAlong(datagram, seenOn ? pathTo(*seenOn) : SendPath{});
 }
 
-// The default route's datagram goes first: it needs no reading of the interfaces, so the first
-// search of a start-up leaves at once.
+// The interfaces are chosen before anything leaves: the receiving side names each reply's
+// arrival interface from that choice, and a reply may come back before the last send.
 void RoutedSender::search(Bytes datagram) {
-    if (!interfaces_.restricted()) {
-        sendAlong(datagram, SendPath{});
-    }
     const auto table = interfaces_.choose(readInterfaces_());
     for (const InterfaceChoice& choice : table->selection.interfaces) {
         if (choice.searched()) {
             sendAlong(datagram, pathOutOf(choice.interface));
         }
+    }
+    if (!interfaces_.restricted()) {
+        sendAlong(datagram, SendPath{});
     }
 }
 

@@ -76,9 +76,9 @@ struct Routing : ::testing::Test {
 
 using Paths = std::vector<SendPath>;
 
-TEST_F(Routing, ASearchGoesByTheDefaultRouteThenOutOfEveryChosenInterfaceFromItsAddress) {
+TEST_F(Routing, ASearchGoesOutOfEveryChosenInterfaceFromItsAddressAndByTheDefaultRoute) {
     search();
-    EXPECT_EQ(port.paths(), (Paths{{0, {}}, {2, kAddressOnA}, {3, kAddressOnB}}));
+    EXPECT_EQ(port.paths(), (Paths{{2, kAddressOnA}, {3, kAddressOnB}, {0, {}}}));
     for (const Sent& sent : port.sent) {
         EXPECT_EQ(sent.datagram, makeRequest(kBroadcastMac, AdminCommand::Discovery));
     }
