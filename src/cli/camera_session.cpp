@@ -2,6 +2,7 @@
 
 #include "config/camera_selection.h"
 #include "config/settings_reply_application.h"
+#include "net/reply_delivery.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -34,6 +35,10 @@ bool CameraReading::settingsArrived() const {
                                 config.credentials.credentialSourceMac == config.camera.macText);
 }
 
+void CameraReading::takeReplies(net::ReplyBatch batch) {
+    net::deliverReplies(std::move(batch), discovery_, config.camera.macText, *this);
+}
+
 void CameraReading::onDiscoveryReply(const DiscoveryReply& reply) {
     discovery_.addDiscoveredCamera(reply);
 }
@@ -41,6 +46,10 @@ void CameraReading::onDiscoveryReply(const DiscoveryReply& reply) {
 void CameraReading::onSettingsReply(Bytes datagram) {
     applySettingsReply(config, datagram);
     settingsReplied_ = true;
+}
+
+CameraSession::CameraSession(std::vector<std::string> interfaceNames) {
+    endpoint_.restrictToInterfaces(std::move(interfaceNames));
 }
 
 bool CameraSession::open() {
@@ -66,8 +75,8 @@ ReadingOutcome CameraSession::read(CameraReading& reading, std::string_view macT
             queries = 1;
         }
     };
-    endpoint_.setReceiveHandler([&](Bytes datagram) {
-        decodeReply(datagram, reading.config.camera.macText, reading);
+    endpoint_.setBatchHandler([&](net::ReplyBatch batch) {
+        reading.takeReplies(std::move(batch));
         selectOnceAnswered();
         if (reading.settingsArrived()) {
             loop.quit();
@@ -87,7 +96,7 @@ ReadingOutcome CameraSession::read(CameraReading& reading, std::string_view macT
     reading.search();
     repeat.start();
     loop.exec();
-    endpoint_.setReceiveHandler({});
+    endpoint_.setBatchHandler({});
 
     if (reading.settingsArrived()) {
         return ReadingOutcome::Settings;

@@ -8,11 +8,13 @@
 #include "discovery/camera_list.h"
 #include "discovery/search_cycle.h"
 #include "net/admin_endpoint.h"
+#include "net/received_reply.h"
 #include "protocol/reply_dispatcher.h"
 
 #include <QDeadlineTimer>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vistrel {
 
@@ -34,6 +36,8 @@ public:
     bool settingsArrived() const;
     const CameraListRow& selectedRow() const { return list.row(list.selectedIndex()); }
 
+    // A batch of replies from the endpoint, in arrival order.
+    void takeReplies(net::ReplyBatch batch);
     void onDiscoveryReply(const DiscoveryReply& reply) override;
     void onSettingsReply(Bytes datagram) override;
 
@@ -55,6 +59,9 @@ enum class ReadingOutcome {
 
 class CameraSession {
 public:
+    // --interface: the searches go out of these interfaces only. Empty: every suitable one.
+    explicit CameraSession(std::vector<std::string> interfaceNames = {});
+
     // Binds UDP port 13364; false when the port cannot be had, with the reason in errorString.
     bool open();
     QString errorString() const { return endpoint_.errorString(); }

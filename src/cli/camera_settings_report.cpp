@@ -100,6 +100,20 @@ QJsonObject wirelessJson(const WirelessReport& wireless) {
             {QStringLiteral("keySet"), wireless.keySet}};
 }
 
+QString interfaceText(const CameraSettingsReport& report) {
+    return report.interfaceName.empty() ? QStringLiteral("not known")
+                                        : QString::fromLocal8Bit(report.interfaceName.c_str());
+}
+
+// "ok", or "outside" with the networks the camera's address should be in.
+QString networkText(const CameraSettingsReport& report) {
+    if (report.inSubnet) {
+        return QStringLiteral("ok");
+    }
+    return QStringLiteral("outside (%1 is on %2)")
+        .arg(interfaceText(report), QString::fromLocal8Bit(report.interfaceNetworks.c_str()));
+}
+
 QByteArray indented(const QJsonObject& object) {
     return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
@@ -129,6 +143,14 @@ CameraSettingsReport settingsReportOf(const CameraConfiguration& config) {
     return report;
 }
 
+CameraSettingsReport settingsReportOf(const CameraConfiguration& config, const CameraListRow& row) {
+    CameraSettingsReport report = settingsReportOf(config);
+    report.interfaceName = row.interfaceName;
+    report.interfaceNetworks = row.interfaceNetworks;
+    report.inSubnet = row.inSubnet;
+    return report;
+}
+
 QString formatSettingsText(const CameraSettingsReport& report) {
     std::vector<Line> lines{
         {QStringLiteral("MAC"), text(report.mac)},
@@ -144,6 +166,8 @@ QString formatSettingsText(const CameraSettingsReport& report) {
         {QStringLiteral("Firmware"),
          report.firmware.empty() ? QStringLiteral("not reported") : text(report.firmware)},
         {QStringLiteral("Form"), text(report.form)},
+        {QStringLiteral("Interface"), interfaceText(report)},
+        {QStringLiteral("Network"), networkText(report)},
     };
     if (report.wireless) {
         const std::vector<Line> wireless = wirelessLines(*report.wireless);
@@ -167,6 +191,9 @@ QByteArray formatSettingsJson(const CameraSettingsReport& report) {
         {QStringLiteral("firmware"),
          report.firmware.empty() ? QJsonValue() : QJsonValue(text(report.firmware))},
         {QStringLiteral("form"), text(report.form)},
+        {QStringLiteral("interface"),
+         report.interfaceName.empty() ? QJsonValue() : QJsonValue(interfaceText(report))},
+        {QStringLiteral("inSubnet"), report.inSubnet},
         {QStringLiteral("wireless"),
          report.wireless ? QJsonValue(wirelessJson(*report.wireless)) : QJsonValue()},
     };

@@ -4,6 +4,7 @@
 // key or digest: only whether a wireless key is set.
 
 #include "config/camera_configuration.h"
+#include "discovery/camera_list.h"
 
 #include <QByteArray>
 #include <QString>
@@ -35,16 +36,24 @@ struct CameraSettingsReport {
     std::string firmware;                   // empty when the camera's settings form carries none
     std::string form;                       // "xml", "short" or "long"
     std::optional<WirelessReport> wireless; // cameras in XML mode only
+    // Where it answered: the interface (empty when not known), that interface's networks, and
+    // whether its address lies in one of them.
+    std::string interfaceName;
+    std::string interfaceNetworks;
+    bool inSubnet = true;
 };
 
 // The selected camera after its settings reply.
 CameraSettingsReport settingsReportOf(const CameraConfiguration& config);
+// The same with where its row says it answered.
+CameraSettingsReport settingsReportOf(const CameraConfiguration& config, const CameraListRow& row);
 
 // One "Label  value" line per setting.
 QString formatSettingsText(const CameraSettingsReport& report);
 // An object with the keys mac, ip, netmask, gateway, dns, dhcp, webPort, name, model,
-// modelCode, firmware (null when none) and form, and wireless: null, or an object with the
-// keys enabled, ssid, channel, security, cipher and keySet.
+// modelCode, firmware (null when none), form, interface (null when not known) and inSubnet,
+// and wireless: null, or an object with the keys enabled, ssid, channel, security, cipher and
+// keySet.
 QByteArray formatSettingsJson(const CameraSettingsReport& report);
 
 // Where a camera is: after --configure, where it came back.

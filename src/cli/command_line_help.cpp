@@ -53,7 +53,10 @@ Finds Vistrel network cameras on the local network, configures them and saves th
 
 Modes:
   (none)                 open the window
-  --list                 search once and print the cameras that answered
+  --list                 search once and print the cameras that answered, each with the
+                         interface it answered on and whether its address fits the network
+                         there (NETWORK ok) or not (outside: its picture and web pages
+                         cannot be reached until it gets an address of that network)
   --show MAC             print the settings of the camera with this MAC address
   --configure MAC CHANGE...
                          change the camera's settings, then follow it until it answers
@@ -74,6 +77,11 @@ Options:
                          --snapshot: how long the search and the pictures may take
                          together (default 10)
                          --screenshot: when the window is saved (default 3)
+  --interface NAME       --list, --show, --configure, --snapshot MAC: search on this
+                         network interface only; give it again for more. Without it a
+                         search goes out of every interface that is up and can broadcast,
+                         except those of containers and virtual machines (docker*, br-*,
+                         veth*, virbr*), and once by the default route
 
 Options for --snapshot:
   --port PORT            the camera's web port (default: the port the camera reports, or

@@ -32,6 +32,7 @@ enum class Option {
     ChangePassword,
     Output,
     Count,
+    Interface,
 };
 
 struct OptionEntry {
@@ -60,7 +61,11 @@ constexpr std::array kOptions{
     OptionEntry{Option::ChangePassword, "--change-password", ""},
     OptionEntry{Option::Output, "--output", "FILE", "a file name"},
     OptionEntry{Option::Count, "--count", "N", "a number of pictures"},
+    OptionEntry{Option::Interface, "--interface", "NAME", "an interface name"},
 };
+
+// Options that may be given more than once; each value counts.
+constexpr std::array kRepeatableOptions{Option::Interface};
 
 constexpr std::array kModeOptions{Option::List,     Option::Show,       Option::Configure,
                                   Option::Snapshot, Option::Screenshot, Option::Version};
@@ -81,8 +86,9 @@ std::string nameOf(Option option) {
 using GivenOptions = std::map<Option, std::string>;
 
 struct Scan {
-    GivenOptions given;
+    GivenOptions given; // the first value of a repeatable option
     std::vector<Option> order;
+    std::vector<std::string> interfaceNames; // every --interface
     std::string error;
 };
 
@@ -103,7 +109,9 @@ std::string readOption(const std::vector<std::string>& arguments, std::size_t& i
     if (entry == kOptions.end()) {
         return "unknown option " + std::string(name) + std::string(kSeeHelp);
     }
-    if (scan.given.contains(entry->option)) {
+    const bool repeatable =
+        std::ranges::find(kRepeatableOptions, entry->option) != kRepeatableOptions.end();
+    if (scan.given.contains(entry->option) && !repeatable) {
         return std::string(name) + " is given twice";
     }
     std::string value;
@@ -118,6 +126,14 @@ std::string readOption(const std::vector<std::string>& arguments, std::size_t& i
     } else {
         return std::string(name) + " needs " + std::string(entry->value) + " (" +
                std::string(name) + " " + std::string(entry->valueName) + ")";
+    }
+    if (entry->option == Option::Interface) {
+        if (value.empty()) {
+            return std::string(name) + " needs " + std::string(entry->value);
+        }
+        if (std::ranges::find(scan.interfaceNames, value) == scan.interfaceNames.end()) {
+            scan.interfaceNames.push_back(value);
+        }
     }
     scan.given.emplace(entry->option, std::move(value));
     scan.order.push_back(entry->option);
@@ -188,7 +204,10 @@ const std::vector<Companion>& companions() {
             {Option::Wait,
              {Mode::List, Mode::Show, Mode::Configure, Mode::Snapshot, Mode::Screenshot},
              "--list, --show, --configure, --snapshot or --screenshot"},
-            {Option::Port, {Mode::Configure, Mode::Snapshot}, "--configure or --snapshot"}};
+            {Option::Port, {Mode::Configure, Mode::Snapshot}, "--configure or --snapshot"},
+            {Option::Interface,
+             {Mode::List, Mode::Show, Mode::Configure, Mode::Snapshot},
+             "--list, --show, --configure or --snapshot MAC"}};
         for (Option option : {Option::Dhcp, Option::Ip, Option::Netmask, Option::Gateway,
                               Option::Dns, Option::Name, Option::ChangePassword}) {
             list.push_back({option, {Mode::Configure}, "--configure"});
@@ -268,6 +287,10 @@ std::string readSnapshot(const GivenOptions& given, CommandLine& line) {
     } else if (const auto ip = parseDottedDecimal(camera)) {
         // Written again without leading zeros, which the system's lookup would read as octal.
         snapshot.ip = formatDottedDecimal(*ip);
+        if (given.contains(Option::Interface)) {
+            return "--interface restricts a search; --snapshot with an IP address searches for "
+                   "nothing";
+        }
     } else {
         return "--snapshot: '" + camera +
                "' is neither a MAC address (such as 00:1a:2b:3c:4d:5e) nor an IPv4 address "
@@ -295,6 +318,7 @@ std::string readSnapshot(const GivenOptions& given, CommandLine& line) {
 std::string readValues(const Scan& scan, CommandLine& line) {
     const GivenOptions& given = scan.given;
     line.json = given.contains(Option::Json);
+    line.interfaceNames = scan.interfaceNames;
     line.waitMilliseconds = defaultWaitMilliseconds(line.mode);
     if (const auto wait = valueOf(given, Option::Wait)) {
         const auto seconds = secondsOf(*wait);

@@ -44,8 +44,9 @@ struct CommandLine {
     std::string mac;            // --show, --configure, --snapshot: lower-case "00:1a:2b:3c:4d:5e"
     std::string screenshotFile; // --screenshot
     int waitMilliseconds = 0;   // --wait, or the mode's default
-    ConfigureChanges changes;   // --configure
-    SnapshotRequest snapshot;   // --snapshot
+    std::vector<std::string> interfaceNames; // --interface, in the order given, without repeats
+    ConfigureChanges changes;                // --configure
+    SnapshotRequest snapshot;                // --snapshot
 };
 
 struct ParsedCommandLine {

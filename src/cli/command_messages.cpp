@@ -3,10 +3,13 @@
 #include "cli/exit_codes.h"
 #include "config/warning_keys.h"
 #include "localization/language_file.h"
+#include "net/interface_filter.h"
+#include "net/system_interfaces.h"
 #include "platform/data_paths.h"
 #include "protocol/admin_datagram.h"
 
 #include <QFile>
+#include <QStringList>
 
 namespace vistrel {
 
@@ -30,6 +33,33 @@ void reportError(QTextStream& err, const QString& message) {
 
 void reportError(QTextStream& err, const Warning& warning) {
     reportError(err, englishText(warning));
+}
+
+int checkInterfaceNames(const CommandLine& line, QTextStream& err) {
+    if (line.interfaceNames.empty()) {
+        return kExitDone;
+    }
+    const std::vector<net::NetworkInterface> interfaces = net::readNetworkInterfaces();
+    const net::InterfaceSelection selection =
+        net::chooseInterfaces(interfaces, line.interfaceNames);
+    if (selection.unknownNames.empty()) {
+        return kExitDone;
+    }
+    const auto quoted = [](const std::vector<std::string>& names) {
+        QStringList list;
+        for (const std::string& name : names) {
+            list << QLatin1Char('\'') + QString::fromLocal8Bit(name.c_str()) + QLatin1Char('\'');
+        }
+        return list.join(QStringLiteral(", "));
+    };
+    std::vector<std::string> present;
+    for (const net::NetworkInterface& interface : interfaces) {
+        present.push_back(interface.name);
+    }
+    reportError(err, QStringLiteral("--interface: this computer has no interface named %1 (it has "
+                                    "%2)")
+                         .arg(quoted(selection.unknownNames), quoted(present)));
+    return kExitUsage;
 }
 
 int reportPortUnavailable(const QString& reason, QTextStream& err) {

@@ -19,6 +19,10 @@ QString englishText(const Warning& warning);
 void reportError(QTextStream& err, const QString& message);
 void reportError(QTextStream& err, const Warning& warning);
 
+// Every --interface name is one of this computer's interfaces: kExitDone. Otherwise a usage
+// error that names the unknown ones and the interfaces there are.
+int checkInterfaceNames(const CommandLine& line, QTextStream& err);
+
 // The port cannot be had: says why and gives the exit status.
 int reportPortUnavailable(const QString& reason, QTextStream& err);
 

@@ -144,7 +144,7 @@ int runConfigure(const CommandLine& line, const PasswordSources& sources, QTextS
     if (!obtainPasswords(line, sources, passwords, err)) {
         return kExitUsage;
     }
-    CameraSession session;
+    CameraSession session(line.interfaceNames);
     CameraReading reading(session.sender());
     if (const int status =
             readNamedCamera(session, reading, line, QDeadlineTimer(line.waitMilliseconds), err);

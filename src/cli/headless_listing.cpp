@@ -5,6 +5,7 @@
 #include "cli/exit_codes.h"
 #include "discovery/camera_discovery.h"
 #include "net/admin_endpoint.h"
+#include "net/reply_delivery.h"
 #include "protocol/admin_datagram.h"
 #include "protocol/reply_dispatcher.h"
 #include "protocol/request_templates.h"
@@ -20,8 +21,10 @@ int runHeadlessListing(const ListingOptions& options, QTextStream& out, QTextStr
     CameraDiscovery discovery(list, selectedCamera);
 
     AdminEndpoint endpoint;
-    endpoint.setReceiveHandler(
-        [&](Bytes datagram) { decodeReply(datagram, selectedCamera.macText, discovery); });
+    endpoint.restrictToInterfaces(options.interfaceNames);
+    endpoint.setBatchHandler([&](net::ReplyBatch batch) {
+        net::deliverReplies(std::move(batch), discovery, selectedCamera.macText, discovery);
+    });
     if (!endpoint.bind()) {
         return reportPortUnavailable(endpoint.errorString(), err);
     }

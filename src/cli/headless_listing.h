@@ -4,12 +4,15 @@
 #include "cli/exit_codes.h"
 
 #include <QTextStream>
+#include <string>
+#include <vector>
 
 namespace vistrel {
 
 struct ListingOptions {
     bool json = false;
     int waitMilliseconds = 3000;
+    std::vector<std::string> interfaceNames; // --interface; empty: every suitable interface
 };
 
 // Runs one search on the caller's event loop and prints the cameras in list order. Returns

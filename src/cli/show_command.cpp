@@ -8,14 +8,14 @@
 namespace vistrel {
 
 int runShow(const CommandLine& line, QTextStream& out, QTextStream& err) {
-    CameraSession session;
+    CameraSession session(line.interfaceNames);
     CameraReading reading(session.sender());
     const QDeadlineTimer deadline(line.waitMilliseconds);
     if (const int status = readNamedCamera(session, reading, line, deadline, err);
         status != kExitDone) {
         return status;
     }
-    const CameraSettingsReport report = settingsReportOf(reading.config);
+    const CameraSettingsReport report = settingsReportOf(reading.config, reading.selectedRow());
     if (line.json) {
         out << formatSettingsJson(report);
     } else {

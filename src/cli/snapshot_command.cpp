@@ -58,7 +58,7 @@ int findCamera(const CommandLine& line, Clock::time_point deadline, Where& where
         where = {snapshot.ip, snapshot.port.value_or(80)};
         return kExitDone;
     }
-    CameraSession session;
+    CameraSession session(line.interfaceNames);
     CameraReading reading(session.sender());
     const auto left =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());

@@ -1,5 +1,6 @@
 #include "cli/terminal_modes.h"
 
+#include "cli/command_messages.h"
 #include "cli/configure_command.h"
 #include "cli/exit_codes.h"
 #include "cli/headless_listing.h"
@@ -24,16 +25,23 @@ int runTerminalMode(const CommandLine& line) {
     case Mode::Version:
         out << QString::fromStdString(line.mode == Mode::Help ? helpText() : versionText());
         return kExitDone;
+    default:
+        break;
+    }
+    if (const int status = checkInterfaceNames(line, err); status != kExitDone) {
+        return status;
+    }
+    switch (line.mode) {
     case Mode::List:
-        return runHeadlessListing({line.json, line.waitMilliseconds}, out, err);
+        return runHeadlessListing({line.json, line.waitMilliseconds, line.interfaceNames}, out,
+                                  err);
     case Mode::Show:
         return runShow(line, out, err);
     case Mode::Configure:
         return runConfigure(line, passwords, out, err);
     case Mode::Snapshot:
         return runSnapshot(line, passwords, out, err);
-    case Mode::Window:
-    case Mode::Screenshot:
+    default:
         break;
     }
     return reportUsageError("this mode opens the window");

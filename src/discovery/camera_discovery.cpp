@@ -1,45 +1,56 @@
 #include "discovery/camera_discovery.h"
 
-#include "discovery/model_names.h"
+#include <unordered_set>
 
 namespace vistrel {
-
-int listStateOf(std::uint8_t setupFlagA, std::uint8_t setupFlagB) {
-    if (setupFlagB != 1 && setupFlagB != 2) {
-        return kStateOther;
-    }
-    if (setupFlagA == 0) {
-        return kStateNew;
-    }
-    return setupFlagB == 1 ? kStateSetUpB1 : kStateSetUpB2;
-}
 
 CameraDiscovery::CameraDiscovery(CameraList& list, TDeviceItem& selectedCamera)
     : list_(list), selectedCamera_(selectedCamera) {}
 
-bool CameraDiscovery::addDiscoveredCamera(const DiscoveryReply& reply) {
-    if (reply.deviceClass != kDeviceClassCamera) {
-        return false;
+int CameraDiscovery::addDiscoveredCameras(std::vector<DiscoveredCamera> cameras) {
+    std::vector<CameraListRow> rows;
+    rows.reserve(cameras.size());
+    std::unordered_set<std::string_view> batchCaptions;
+    for (DiscoveredCamera& camera : cameras) {
+        const std::string& caption = camera.row.caption();
+        if (list_.containsCaption(caption) || !batchCaptions.insert(caption).second) {
+            continue; // a camera gets one row per search, however often it answers
+        }
+        noteAddedCamera(camera);
+        rows.push_back(std::move(camera.row));
     }
-    CameraListRow row;
-    row.columns[kColumnMac] = formatMacText(reply.mac);
-    if (list_.containsCaption(row.caption())) {
-        return false;
+    if (rows.empty()) {
+        return 0;
     }
-    row.columns[kColumnIp] = formatIpText(reply.ip);
-    trackAddress(row.columns[kColumnMac], row.columns[kColumnIp]);
-    row.columns[kColumnName] = reply.name;
-    row.columns[kColumnModel] = modelNameOf(reply);
-    const int state = listStateOf(reply.setupFlagA, reply.setupFlagB);
-    if (state == kStateNew) {
-        newCameraNames_.push_back(reply.name);
-    }
-    row.columns[kColumnState] = std::to_string(state);
-    list_.addAndOrder(std::move(row));
+    const auto added = static_cast<int>(rows.size());
+    list_.addBatchAndOrder(std::move(rows));
     if (listChanged_) {
         listChanged_();
     }
-    return true;
+    return added;
+}
+
+bool CameraDiscovery::addDiscoveredCamera(const DiscoveryReply& reply) {
+    std::optional<DiscoveredCamera> camera = discoveredCameraOf(reply);
+    if (!camera) {
+        return false;
+    }
+    std::vector<DiscoveredCamera> one;
+    one.push_back(std::move(*camera));
+    return addDiscoveredCameras(std::move(one)) == 1;
+}
+
+// What a new row tells beyond the list, in arrival order: the name-table selector, the new
+// cameras for the wizard and the address of the camera the wizard tracks.
+void CameraDiscovery::noteAddedCamera(const DiscoveredCamera& camera) {
+    const CameraListRow& row = camera.row;
+    if (camera.nameTableSelectorText) {
+        nameTableSelectorText_ = *camera.nameTableSelectorText;
+    }
+    trackAddress(row.columns[kColumnMac], row.columns[kColumnIp]);
+    if (row.columns[kColumnState] == std::to_string(kStateNew)) {
+        newCameraNames_.push_back(row.columns[kColumnName]);
+    }
 }
 
 void CameraDiscovery::trackAddress(const std::string& macText, const std::string& ipText) {
@@ -47,14 +58,6 @@ void CameraDiscovery::trackAddress(const std::string& macText, const std::string
         selectedCamera_.ipText = ipText;
         cameraAddress_ = ipText;
     }
-}
-
-const std::string& CameraDiscovery::modelNameOf(const DiscoveryReply& reply) {
-    if (!UsesFixedModelList(reply.modelNumber, reply.vendorCode, reply.setupFlagB)) {
-        nameTableSelectorText_ = std::to_string(reply.nameTableSelector);
-    }
-    return DiscoveryModelName(reply.modelNumber, reply.vendorCode, reply.setupFlagB,
-                              nameTableSelectorText_);
 }
 
 } // namespace vistrel

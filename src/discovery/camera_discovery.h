@@ -3,6 +3,7 @@
 // its address, name, model name and list state.
 
 #include "discovery/camera_list.h"
+#include "discovery/discovered_camera.h"
 #include "protocol/camera_records.h"
 #include "protocol/reply_dispatcher.h"
 #include "protocol/reply_layouts.h"
@@ -18,8 +19,12 @@ class CameraDiscovery : public ReplyHandler {
 public:
     CameraDiscovery(CameraList& list, TDeviceItem& selectedCamera);
 
-    // Adds the replying camera to the list unless it is not a camera (device class other
-    // than 5) or already has a row. Returns whether a row was added.
+    // Adds a batch of cameras in arrival order: each one that has no row yet and did not come
+    // earlier in the batch gets a row, and the list is ordered once for the batch. Returns how
+    // many rows were added.
+    int addDiscoveredCameras(std::vector<DiscoveredCamera> cameras);
+    // The same for one reply, unless it is not a camera (device class other than 5). Returns
+    // whether a row was added.
     bool addDiscoveredCamera(const DiscoveryReply& reply);
     void onDiscoveryReply(const DiscoveryReply& reply) override { addDiscoveredCamera(reply); }
 
@@ -38,14 +43,14 @@ public:
     // Selecting a camera gives the wizard its address as the list shows it.
     void setCameraAddress(std::string address) { cameraAddress_ = std::move(address); }
 
-    // Called after every row added, so that views can follow.
+    // Called after every batch that added rows, so that views can follow.
     void setListChanged(std::function<void()> listChanged) {
         listChanged_ = std::move(listChanged);
     }
 
 private:
+    void noteAddedCamera(const DiscoveredCamera& camera);
     void trackAddress(const std::string& macText, const std::string& ipText);
-    const std::string& modelNameOf(const DiscoveryReply& reply);
 
     CameraList& list_;
     TDeviceItem& selectedCamera_;
@@ -55,8 +60,5 @@ private:
     std::string cameraAddress_;
     std::function<void()> listChanged_;
 };
-
-// The list state of a camera from its set-up flags A and B.
-int listStateOf(std::uint8_t setupFlagA, std::uint8_t setupFlagB);
 
 } // namespace vistrel

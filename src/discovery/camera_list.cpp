@@ -50,25 +50,55 @@ bool CameraList::less(const Item& a, const Item& b) const {
     return compareTextIgnoringCase(a.row.columns[tag_], b.row.columns[tag_]) < 0;
 }
 
-int CameraList::addAndOrder(CameraListRow row) {
+void CameraList::addBatchAndOrder(std::vector<CameraListRow> rows) {
     if (tag_ != kColumnState) {
         Order(kColumnState);
     }
     restoreDrawingStates();
-    captions_.insert(row.caption());
-    auto item = std::make_unique<Item>(Item{std::move(row), {}});
-    item->entry = entryFromRow(item->row);
-    const auto position = std::upper_bound(
-        items_.begin(), items_.end(), item,
-        [this](const ItemPointer& a, const ItemPointer& b) { return less(*a, *b); });
-    const auto inserted = items_.insert(position, std::move(item));
-    return static_cast<int>(inserted - items_.begin());
+    std::vector<ItemPointer> fresh;
+    fresh.reserve(rows.size());
+    for (CameraListRow& row : rows) {
+        if (!captions_.insert(row.caption()).second) {
+            continue;
+        }
+        auto item = std::make_unique<Item>(Item{std::move(row), {}});
+        item->entry = entryFromRow(item->row);
+        fresh.push_back(std::move(item));
+    }
+    // A stable sort of the batch, then a merge that takes listed rows first among equal ones:
+    // a new row lands after every listed row and every earlier new row that compares equal.
+    std::stable_sort(fresh.begin(), fresh.end(),
+                     [this](const ItemPointer& a, const ItemPointer& b) { return less(*a, *b); });
+    std::vector<ItemPointer> merged;
+    merged.reserve(items_.size() + fresh.size());
+    auto listed = items_.begin();
+    auto added = fresh.begin();
+    while (listed != items_.end() || added != fresh.end()) {
+        const bool takeAdded =
+            listed == items_.end() || (added != fresh.end() && less(**added, **listed));
+        ItemPointer& next = takeAdded ? *added++ : *listed++;
+        if (next.get() == selected_) {
+            selectedIndex_ = static_cast<int>(merged.size());
+        }
+        merged.push_back(std::move(next));
+    }
+    items_ = std::move(merged);
+}
+
+void CameraList::addAndOrder(CameraListRow row) {
+    std::vector<CameraListRow> rows;
+    rows.push_back(std::move(row));
+    addBatchAndOrder(std::move(rows));
 }
 
 void CameraList::Order(int column) {
     tag_ = std::clamp(column, 0, kCameraListColumns - 1);
     std::stable_sort(items_.begin(), items_.end(),
                      [this](const ItemPointer& a, const ItemPointer& b) { return less(*a, *b); });
+    const auto found = std::find_if(items_.begin(), items_.end(), [this](const ItemPointer& item) {
+        return item.get() == selected_;
+    });
+    selectedIndex_ = found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
 }
 
 void CameraList::setEntryState(int index, int state) {
@@ -91,17 +121,13 @@ void CameraList::removeAllRows() {
     captions_.clear();
     drawingStates_.clear();
     selected_ = nullptr;
-}
-
-int CameraList::selectedIndex() const {
-    const auto found = std::find_if(items_.begin(), items_.end(), [this](const ItemPointer& item) {
-        return item.get() == selected_;
-    });
-    return found == items_.end() ? -1 : static_cast<int>(found - items_.begin());
+    selectedIndex_ = -1;
 }
 
 void CameraList::select(int index) {
-    selected_ = (index >= 0 && index < rowCount()) ? items_[index].get() : nullptr;
+    const bool listed = index >= 0 && index < rowCount();
+    selected_ = listed ? items_[index].get() : nullptr;
+    selectedIndex_ = listed ? index : -1;
 }
 
 } // namespace vistrel

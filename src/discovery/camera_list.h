@@ -28,6 +28,15 @@ inline constexpr int kCameraListColumns = 5;
 struct CameraListRow {
     std::array<std::string, kCameraListColumns> columns; // caption, then the sub-items
 
+    // Where the camera answered: the interface its reply arrived on (index 0 and an empty name
+    // when not known), that interface's networks as networksText writes them, and whether the
+    // camera's address lies in one of them. A camera outside them answers discovery, but its
+    // picture and web pages cannot be reached.
+    int interfaceIndex = 0;
+    std::string interfaceName{};
+    std::string interfaceNetworks{};
+    bool inSubnet = true;
+
     const std::string& caption() const { return columns[kColumnMac]; }
 };
 
@@ -42,11 +51,13 @@ public:
     const _camdev& entry(int index) const { return items_.at(index)->entry; }
     bool containsCaption(std::string_view caption) const;
 
-    // Adds a row and keeps the rows ordered by the state column (sort tag 4). The row goes in
-    // place rather than re-sorting the list; rows that compare equal keep no particular order.
-    // Every entry whose drawing state was changed shows its row's state again. Returns the
-    // new row's index.
-    int addAndOrder(CameraListRow row);
+    // Adds rows, in arrival order, and keeps the rows ordered by the state column (sort tag 4):
+    // the batch is ordered and merged into the list in one pass, each new row after the rows
+    // that compare equal to it, as adding them one by one would place them. A row whose caption
+    // is listed already, or came earlier in the batch, is left out. Every entry whose drawing
+    // state was changed shows its row's state again.
+    void addBatchAndOrder(std::vector<CameraListRow> rows);
+    void addAndOrder(CameraListRow row);
 
     // Column-click sort: tag := column, rows sorted with ListViewCompare.
     void Order(int column);
@@ -57,7 +68,7 @@ public:
 
     void removeAllRows();
 
-    int selectedIndex() const;
+    int selectedIndex() const { return selectedIndex_; }
     void select(int index); // -1 clears the selection
 
 private:
@@ -80,6 +91,7 @@ private:
     std::unordered_set<std::string, TextHash, std::equal_to<>> captions_;
     std::vector<Item*> drawingStates_; // entries whose state differs from their row's
     const Item* selected_ = nullptr;
+    int selectedIndex_ = -1; // where selected_ is, kept by every change of the order
     int tag_ = kColumnState;
 };
 

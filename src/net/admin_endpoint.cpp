@@ -1,91 +1,87 @@
 #include "net/admin_endpoint.h"
 
-#include "protocol/admin_datagram.h"
+#include "net/system_interfaces.h"
 
-#include <QElapsedTimer>
-#include <QNetworkDatagram>
-#include <QVariant>
-#include <sys/socket.h>
+#include <QLoggingCategory>
+#include <mutex>
 
 namespace vistrel {
 
-AdminEndpoint::AdminEndpoint(QObject* parent) : QObject(parent) {
-    connect(&socket_, &QUdpSocket::readyRead, this, &AdminEndpoint::readPendingDatagrams);
+namespace {
+
+// QT_LOGGING_RULES="vistrel.net.info=true" shows what the endpoint got from the system.
+Q_LOGGING_CATEGORY(lcEndpoint, "vistrel.net", QtWarningMsg)
+
+void logReceiveBufferOnce(int bytes) {
+    static std::once_flag logged;
+    std::call_once(logged, [bytes] {
+        qCInfo(lcEndpoint, "UDP port 13364: receive buffer of %d bytes (asked for %d)", bytes,
+               net::AdminSocket::kWantedReceiveBufferBytes);
+    });
+}
+
+} // namespace
+
+AdminEndpoint::AdminEndpoint(QObject* parent, net::RoutedSender::InterfaceReader interfaces)
+    : QObject(parent),
+      sender_(socket_, interfaces ? std::move(interfaces) : net::readNetworkInterfaces, interfaces_,
+              routes_, traffic_),
+      inbox_(interfaces_, routes_, traffic_),
+      receiving_(
+          [this](std::span<const net::Arrival> arrivals) {
+              if (inbox_.deliver(arrivals)) {
+                  QMetaObject::invokeMethod(this, &AdminEndpoint::handOver, Qt::QueuedConnection);
+              }
+          },
+          [this] { inbox_.countTooLong(); }) {}
+
+AdminEndpoint::~AdminEndpoint() {
+    receiving_.stop();
+}
+
+void AdminEndpoint::restrictToInterfaces(std::vector<std::string> names) {
+    interfaces_.restrictTo(std::move(names));
 }
 
 bool AdminEndpoint::bind() {
     if (isBound()) {
         return true;
     }
-    if (!socket_.bind(QHostAddress::AnyIPv4, kAdminPort,
-                      QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)) {
+    if (!socket_.open()) {
         return false;
     }
-    raiseReceiveBuffer();
+    logReceiveBufferOnce(socket_.receiveBufferBytes());
+    if (!receiving_.start(socket_.descriptor())) {
+        threadError_ = QStringLiteral("cannot start receiving");
+        return false;
+    }
     return true;
 }
 
-bool AdminEndpoint::isBound() const {
-    return socket_.state() == QAbstractSocket::BoundState;
-}
-
-int AdminEndpoint::receiveBufferSize() const {
-    int size = 0;
-    socklen_t length = sizeof size;
-    if (getsockopt(static_cast<int>(socket_.socketDescriptor()), SOL_SOCKET, SO_RCVBUF, &size,
-                   &length) != 0) {
-        return 0;
-    }
-    return size;
-}
-
-void AdminEndpoint::raiseReceiveBuffer() {
-    socket_.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption,
-                            kWantedReceiveBufferSize);
-#ifdef SO_RCVBUFFORCE
-    // The system caps SO_RCVBUF at its configured maximum; a privileged process may go beyond.
-    if (receiveBufferSize() < kWantedReceiveBufferSize) {
-        const int size = kWantedReceiveBufferSize;
-        setsockopt(static_cast<int>(socket_.socketDescriptor()), SOL_SOCKET, SO_RCVBUFFORCE, &size,
-                   sizeof size);
-    }
-#endif
+QString AdminEndpoint::errorString() const {
+    return threadError_.isEmpty() ? QString::fromLocal8Bit(socket_.errorText().c_str())
+                                  : threadError_;
 }
 
 void AdminEndpoint::SendDatagram(Bytes datagram) {
-    if (datagram.size() > kMaxDatagramSize || !bind()) {
-        return;
+    if (bind()) {
+        sender_.SendDatagram(datagram);
     }
-    const QByteArray bytes(reinterpret_cast<const char*>(datagram.data()),
-                           static_cast<qsizetype>(datagram.size()));
-    socket_.writeDatagram(bytes, QHostAddress::Broadcast, kAdminPort);
 }
 
-void AdminEndpoint::readPendingDatagrams() {
-    // A burst of replies is decoded in slices, so the window keeps painting and answering
-    // the user in between; the rest waits in the socket's queue for the next slice.
-    // The socket announces new datagrams once and then waits until one is read. An
-    // announcement can come for datagrams that a later slice has read already, so every call
-    // reads at least once: a read that finds nothing lets the socket announce the next ones.
-    QElapsedTimer slice;
-    slice.start();
-    do {
-        if (slice.elapsed() >= kSliceMilliseconds) {
-            QMetaObject::invokeMethod(this, &AdminEndpoint::readPendingDatagrams,
-                                      Qt::QueuedConnection);
-            return;
-        }
-        // With nothing pending the read still happens, with room for a datagram that may have
-        // come in since the question.
-        const qint64 pending = socket_.pendingDatagramSize();
-        const QNetworkDatagram datagram =
-            socket_.receiveDatagram(pending >= 0 ? pending : qint64{kMaxDatagramSize});
-        const QByteArray data = datagram.data();
-        if (datagram.isValid() && receiveHandler_) {
-            receiveHandler_(Bytes(reinterpret_cast<const std::uint8_t*>(data.constData()),
-                                  static_cast<std::size_t>(data.size())));
-        }
-    } while (socket_.hasPendingDatagrams());
+void AdminEndpoint::handOver() {
+    net::ReplyBatch batch = inbox_.take();
+    if (batchHandler_ && !batch.empty()) {
+        batchHandler_(std::move(batch));
+    }
+}
+
+std::shared_ptr<const net::InterfaceTable> AdminEndpoint::searchedInterfaces() const {
+    return interfaces_.current();
+}
+
+net::TrafficByRoute AdminEndpoint::traffic() const {
+    return traffic_.byRoute(*interfaces_.current());
 }
 
 } // namespace vistrel

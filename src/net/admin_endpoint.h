@@ -1,13 +1,25 @@
 #pragma once
-// The finder's UDP endpoint on port 13364: broadcasts requests to every camera and hands each
-// received datagram, in arrival order, to the reply decoder on the GUI thread.
+// The finder's UDP endpoint on port 13364. A thread of its own drains the socket, decodes what
+// arrives and queues it (reply_inbox.h), so that the kernel's buffer does not overflow while the
+// GUI thread paints; the GUI thread gets the replies in batches, in arrival order, one queued
+// call per batch. Searches go out of every interface the rules choose and by the default route;
+// a datagram to one camera leaves through the interface its replies arrive on (routed_sender.h).
 
+#include "net/admin_socket.h"
+#include "net/camera_routes.h"
+#include "net/receive_loop.h"
+#include "net/reply_inbox.h"
+#include "net/routed_sender.h"
+#include "net/searched_interfaces.h"
+#include "net/traffic_counts.h"
 #include "protocol/datagram_sender.h"
 
 #include <QObject>
 #include <QString>
-#include <QUdpSocket>
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace vistrel {
 
@@ -15,35 +27,51 @@ class AdminEndpoint : public QObject, public DatagramSender {
     Q_OBJECT
 
 public:
-    using ReceiveHandler = std::function<void(Bytes datagram)>;
+    using BatchHandler = std::function<void(net::ReplyBatch batch)>;
 
-    // A burst of replies from a large network must not overflow the socket's queue.
-    static constexpr int kWantedReceiveBufferSize = 1 << 20;
-    // The longest the GUI thread decodes received datagrams without a break.
-    static constexpr int kSliceMilliseconds = 8;
+    // interfaces: what a search reads the computer's interfaces with (the system's by default).
+    explicit AdminEndpoint(QObject* parent = nullptr,
+                           net::RoutedSender::InterfaceReader interfaces = {});
+    ~AdminEndpoint() override;
 
-    explicit AdminEndpoint(QObject* parent = nullptr);
+    // Runs on the GUI thread with each batch of replies.
+    void setBatchHandler(BatchHandler handler) { batchHandler_ = std::move(handler); }
 
-    void setReceiveHandler(ReceiveHandler handler) { receiveHandler_ = std::move(handler); }
+    // --interface: searches go out of the named interfaces only and replies are taken from them
+    // only. Give it before the first send.
+    void restrictToInterfaces(std::vector<std::string> names);
 
-    // Binds port 13364 on every local address with address sharing, so that other programs
-    // on this host that listen for cameras keep working. False when the port cannot be bound;
-    // errorString() then says why.
+    // Binds port 13364 on every local address with address sharing and starts receiving. False
+    // when the port cannot be bound or the receiving thread cannot start; errorString() then
+    // says why.
     bool bind();
-    bool isBound() const;
-    QString errorString() const { return socket_.errorString(); }
-    int receiveBufferSize() const;
+    bool isBound() const { return receiving_.running(); }
+    QString errorString() const;
+    int receiveBufferSize() const { return socket_.receiveBufferBytes(); }
 
-    // Broadcasts to 255.255.255.255:13364, binding the endpoint on first use. Datagrams longer
-    // than one UDP datagram can carry are not sent; send errors are swallowed.
+    // Binds the endpoint on first use. Datagrams longer than one UDP datagram can carry are not
+    // sent; send errors are swallowed.
     void SendDatagram(Bytes datagram) override;
 
-private:
-    void readPendingDatagrams();
-    void raiseReceiveBuffer();
+    // For the diagnostics: the interfaces of the last search with their verdicts, what went out
+    // and came in on each, and what the receiving side left out or dropped.
+    std::shared_ptr<const net::InterfaceTable> searchedInterfaces() const;
+    net::TrafficByRoute traffic() const;
+    net::InboxCounts receiveCounts() const { return inbox_.counts(); }
 
-    QUdpSocket socket_;
-    ReceiveHandler receiveHandler_;
+private:
+    void handOver();
+
+    net::SearchedInterfaces interfaces_;
+    net::CameraRoutes routes_;
+    net::TrafficCounts traffic_;
+    net::AdminSocket socket_;
+    net::RoutedSender sender_;
+    net::ReplyInbox inbox_;
+    BatchHandler batchHandler_;
+    QString threadError_;
+    // Last, so that it stops before what it delivers into goes away.
+    net::ReceiveLoop receiving_;
 };
 
 } // namespace vistrel

@@ -6,6 +6,7 @@
 #include "discovery/card_highlight.h"
 #include "localization/language_keys.h"
 #include "localization/windows/localization.h"
+#include "net/reply_delivery.h"
 #include "platform/camera_text.h"
 #include "platform/data_paths.h"
 #include "probe/system_check.h"
@@ -60,7 +61,7 @@ TMainForm::TMainForm(DatagramSender* sender)
     createSecondaryWindows();
     startDrag_ = [this] { return windowHandle() && windowHandle()->startSystemMove(); };
     discovery_.setListChanged([this] { afterListChanged(); });
-    IdUDPServer_.setReceiveHandler([this](Bytes datagram) { decodeDatagram(datagram); });
+    IdUDPServer_.setBatchHandler([this](net::ReplyBatch batch) { takeReplies(std::move(batch)); });
     GetDhcp_Timer_.setInterval(1000);
     connect(&GetDhcp_Timer_, &QTimer::timeout, this, &TMainForm::GetDhcp_TimerTimer);
 }
@@ -162,7 +163,7 @@ void TMainForm::createSecondaryWindows() {
 TMainForm::~TMainForm() {
     GetDhcp_Timer_.stop();
     TForm_Wizard_->Timer_Wizard().stop();
-    IdUDPServer_.setReceiveHandler({});
+    IdUDPServer_.setBatchHandler({});
     TForm_Preview_->Stop_View();
 }
 
@@ -251,6 +252,10 @@ void TMainForm::Form_OnCreate() {
 void TMainForm::applyShapeAndTransparency() {
     setMask(roundedWindowRegion(size()));
     setWindowOpacity(kWindowAlpha);
+}
+
+void TMainForm::takeReplies(net::ReplyBatch batch) {
+    net::deliverReplies(std::move(batch), discovery_, config_.camera.macText, *this);
 }
 
 void TMainForm::decodeDatagram(Bytes datagram) {

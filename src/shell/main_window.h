@@ -11,6 +11,7 @@
 #include "discovery/views/camera_card_list.h"
 #include "localization/windows/language_state.h"
 #include "net/admin_endpoint.h"
+#include "net/received_reply.h"
 #include "protocol/reply_dispatcher.h"
 #include "setup/dhcp_wait.h"
 #include "shell/message_windows/setup_hand_over.h"
@@ -101,7 +102,10 @@ public:
     CameraCardList& ListBox_IPCAM() { return *ListBox_IPCAM_; }
     SearchCycle& searchCycle() { return search_; }
     QTimer& GetDhcp_Timer() { return GetDhcp_Timer_; }
-    // The endpoint's receive handler: decodes one received datagram.
+    // The endpoint's batch handler: the cameras join the list at once, the other replies are
+    // decoded in arrival order.
+    void takeReplies(net::ReplyBatch batch);
+    // Decodes one datagram as if it had arrived alone (tests).
     void decodeDatagram(Bytes datagram);
 
     TForm_Login& loginDialog() { return *TForm_Login_; }

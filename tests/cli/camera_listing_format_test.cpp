@@ -8,9 +8,16 @@
 namespace vistrel {
 namespace {
 
+// The first answered on eth1 from outside its network; where the second answered is not known.
 CameraList twoCameras() {
     CameraList list;
-    list.addAndOrder({{"00:1a:2b:3c:4d:5e", " 10.  0.  0. 12", "Porch \"east\"", "VC-100", "5"}});
+    CameraListRow outside{
+        {"00:1a:2b:3c:4d:5e", " 10.  0.  0. 12", "Porch \"east\"", "VC-100", "5"}};
+    outside.interfaceIndex = 3;
+    outside.interfaceName = "eth1";
+    outside.interfaceNetworks = "192.168.2.0/24";
+    outside.inSubnet = false;
+    list.addAndOrder(std::move(outside));
     list.addAndOrder({{"00:1a:2b:3c:4d:5f", "192.168.  2.  3", "Garden", "VC-210W", "1"}});
     return list;
 }
@@ -25,9 +32,13 @@ TEST(CameraListingFormat, JsonHasOneObjectPerCameraInListOrder) {
     EXPECT_EQ(first.value(QStringLiteral("model")).toString(), QStringLiteral("VC-210W"));
     EXPECT_EQ(first.value(QStringLiteral("state")).toInt(), 1);
     EXPECT_EQ(first.value(QStringLiteral("view")).toInt(), 1);
+    EXPECT_TRUE(first.value(QStringLiteral("interface")).isNull());
+    EXPECT_EQ(first.value(QStringLiteral("inSubnet")), QJsonValue(true));
     const QJsonObject second = cameras[1].toObject();
     EXPECT_EQ(second.value(QStringLiteral("name")).toString(), QStringLiteral("Porch \"east\""));
     EXPECT_EQ(second.value(QStringLiteral("view")).toInt(), 2);
+    EXPECT_EQ(second.value(QStringLiteral("interface")).toString(), QStringLiteral("eth1"));
+    EXPECT_EQ(second.value(QStringLiteral("inSubnet")), QJsonValue(false));
     EXPECT_EQ(QJsonDocument::fromJson(formatCameraJson(CameraList())).array().size(), 0);
 }
 
@@ -40,7 +51,12 @@ TEST(CameraListingFormat, TableAlignsColumnsUnderAHeading) {
     const qsizetype nameColumn = lines[0].indexOf(QStringLiteral("NAME"));
     EXPECT_EQ(lines[1].indexOf(QStringLiteral("Garden")), nameColumn);
     EXPECT_EQ(lines[2].indexOf(QStringLiteral("Porch")), nameColumn);
-    EXPECT_TRUE(lines[2].endsWith(QStringLiteral("5")));
+    const qsizetype interfaceColumn = lines[0].indexOf(QStringLiteral("INTERFACE"));
+    EXPECT_EQ(lines[1].indexOf(QStringLiteral("-  ")), interfaceColumn);
+    EXPECT_EQ(lines[2].indexOf(QStringLiteral("eth1")), interfaceColumn);
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("NETWORK")));
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral(" ok")));
+    EXPECT_TRUE(lines[2].endsWith(QStringLiteral(" outside")));
 }
 
 } // namespace

@@ -93,6 +93,28 @@ TEST_F(Report, PlainTextHasOneAlignedLinePerSetting) {
     }
 }
 
+TEST_F(Report, TheInterfaceItAnsweredOnAndWhetherItsAddressFitsThere) {
+    answer(test::kXmlModel);
+    receiveDocument(kXmlDocument, kWireless);
+    CameraListRow row = reading.selectedRow();
+    row.interfaceName = "vst-lan-b";
+    row.interfaceNetworks = "10.77.0.0/24";
+    row.inSubnet = false;
+    const CameraSettingsReport outside = settingsReportOf(reading.config, row);
+    const QJsonObject json = jsonOf(outside);
+    EXPECT_EQ(json.value(QStringLiteral("interface")).toString(), QStringLiteral("vst-lan-b"));
+    EXPECT_EQ(json.value(QStringLiteral("inSubnet")), QJsonValue(false));
+    const QString text = formatSettingsText(outside);
+    EXPECT_TRUE(text.contains(QStringLiteral("Interface   vst-lan-b\n")));
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("Network     outside (vst-lan-b is on 10.77.0.0/24)\n")));
+
+    const CameraSettingsReport unknown = settingsReportOf(reading.config);
+    EXPECT_TRUE(jsonOf(unknown).value(QStringLiteral("interface")).isNull());
+    EXPECT_EQ(jsonOf(unknown).value(QStringLiteral("inSubnet")), QJsonValue(true));
+    EXPECT_TRUE(formatSettingsText(unknown).contains(QStringLiteral("Network     ok\n")));
+}
+
 TEST_F(Report, ALongLayoutCameraWithItsFirmwareAndNoWireless) {
     answer(test::kLongModel);
     test::FixedReplyFields fields;

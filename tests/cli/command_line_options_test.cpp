@@ -67,6 +67,12 @@ const UsageErrorCase kUsageErrors[] = {
     {"port with --show", {"--show", kMac, "--port", "80"}, "--configure or --snapshot"},
     {"snapshot and a change", {"--snapshot", kMac, "--dhcp"}, "--dhcp goes with --configure"},
     {"snapshot with json", {"--snapshot", kMac, "--json"}, "--json goes with"},
+    {"interface without a name", {"--list", "--interface"}, "--interface needs an interface"},
+    {"interface empty", {"--list", "--interface="}, "--interface needs an interface name"},
+    {"interface with the window", {"--interface", "eth0"}, "--interface goes with --list"},
+    {"interface for an address",
+     {"--snapshot", "10.0.0.2", "--interface", "eth0"},
+     "--snapshot with an IP address searches for nothing"},
 };
 
 TEST(CommandLineOptions, RefusesWhatMakesNoSenseWithOneLine) {
@@ -113,6 +119,20 @@ TEST(CommandLineOptions, ChoosesTheModeAndItsDefaultWait) {
     for (Mode mode :
          {Mode::List, Mode::Show, Mode::Configure, Mode::Snapshot, Mode::Version, Mode::Help}) {
         EXPECT_FALSE(needsWindow(mode));
+    }
+}
+
+// --interface may be repeated; each name counts once, in the order given.
+TEST(CommandLineOptions, InterfacesNamedForASearch) {
+    EXPECT_TRUE(parsed({"--list"}).interfaceNames.empty());
+    EXPECT_EQ(parsed({"--list", "--interface", "eth1", "--interface=wlan0", "--interface", "eth1"})
+                  .interfaceNames,
+              (std::vector<std::string>{"eth1", "wlan0"}));
+    for (const Arguments& arguments :
+         {Arguments{"--show", kMac, "--interface", "eth1"},
+          Arguments{"--configure", kMac, "--dhcp", "--interface", "eth1"},
+          Arguments{"--snapshot", kMac, "--interface", "eth1"}}) {
+        EXPECT_EQ(parsed(arguments).interfaceNames, std::vector<std::string>{"eth1"});
     }
 }
 

@@ -71,6 +71,53 @@ TEST_F(Discovery, OneRowPerCameraAndOnlyForCameras) {
     EXPECT_EQ(discovery.newCameraNames().size(), 1u);
 }
 
+DiscoveredCamera cameraOf(const DiscoveryReplyFields& fields) {
+    return *discoveredCameraOf(decodeDiscoveryReply(test::discoveryReply(fields)));
+}
+
+DiscoveryReplyFields newCameraNamed(const char* name, std::uint8_t macByte) {
+    DiscoveryReplyFields fields = withFlags(0, 2);
+    fields.name = name;
+    fields.mac[5] = macByte;
+    return fields;
+}
+
+// A batch does what its replies one by one would: one row per camera, across batches too, the
+// new cameras for the wizard in arrival order, and one notice to the views per batch.
+TEST_F(Discovery, ABatchAddsEachCameraOnceAndNotesItInArrivalOrder) {
+    int notices = 0;
+    discovery.setListChanged([&notices] { ++notices; });
+    EXPECT_EQ(discovery.addDiscoveredCameras({cameraOf(newCameraNamed("A", 1)),
+                                              cameraOf(newCameraNamed("B", 2)),
+                                              cameraOf(newCameraNamed("A again", 1))}),
+              2);
+    EXPECT_EQ(discovery.addDiscoveredCameras(
+                  {cameraOf(newCameraNamed("B again", 2)), cameraOf(newCameraNamed("C", 3))}),
+              1);
+    EXPECT_EQ(discovery.addDiscoveredCameras({cameraOf(newCameraNamed("C again", 3))}), 0);
+    EXPECT_EQ(notices, 2);
+    EXPECT_EQ(list.rowCount(), 3);
+    EXPECT_EQ(discovery.newCameraNames(), (std::vector<std::string>{"A", "B", "C"}));
+}
+
+TEST_F(Discovery, TheLastAddedTableLookupSetsTheSelectorAndTheTrackedCameraItsAddress) {
+    selected.macText = "00:1a:2b:3c:4d:02";
+    discovery.setTrackCameraAddress(true);
+    DiscoveryReplyFields second = newCameraNamed("tracked", 2);
+    second.ip = {10, 0, 0, 9};
+    second.nameTableSelector = 2;
+    DiscoveryReplyFields fixedModel = withFlags(0, 2); // a set-up model: no table lookup
+    fixedModel.modelNumber = 20;
+    fixedModel.vendorCode = 0;
+    fixedModel.nameTableSelector = 1;
+    fixedModel.mac[5] = 3;
+    discovery.addDiscoveredCameras(
+        {cameraOf(newCameraNamed("first", 1)), cameraOf(second), cameraOf(fixedModel)});
+    EXPECT_EQ(discovery.nameTableSelectorText(), "2");
+    EXPECT_EQ(selected.ipText, " 10.  0.  0.  9");
+    EXPECT_EQ(discovery.cameraAddress(), " 10.  0.  0.  9");
+}
+
 TEST_F(Discovery, EveryNewCameraIsKeptForTheWizard) {
     for (int i = 0; i < 70; ++i) {
         DiscoveryReplyFields fields = withFlags(0, 2);

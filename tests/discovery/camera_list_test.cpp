@@ -44,6 +44,59 @@ TEST(CameraList, EveryAdditionKeepsTheRowsOrderedByState) {
     EXPECT_FALSE(list.containsCaption("M4A"));
 }
 
+// A batch lands where adding its rows one by one would put them: ordered by state, each row
+// after the rows that compare equal to it, earlier arrivals first.
+TEST(CameraList, ABatchIsPlacedAsAdditionsOneByOneWouldBe) {
+    const std::vector<std::pair<std::string, int>> listed{{"l5", 5}, {"l1", 1}, {"l3", 3}};
+    const std::vector<std::vector<std::pair<std::string, int>>> batches{
+        {{"b3", 3}, {"b1", 1}, {"b5", 5}, {"c1", 1}, {"c3", 3}, {"a4", 4}},
+        {{"x5", 5}, {"x4", 4}},
+        {},
+    };
+    CameraList byBatch;
+    CameraList oneByOne;
+    for (const auto& [mac, state] : listed) {
+        byBatch.addAndOrder(rowOf(mac, state));
+        oneByOne.addAndOrder(rowOf(mac, state));
+    }
+    for (const auto& batch : batches) {
+        std::vector<CameraListRow> rows;
+        for (const auto& [mac, state] : batch) {
+            rows.push_back(rowOf(mac, state));
+            oneByOne.addAndOrder(rowOf(mac, state));
+        }
+        byBatch.addBatchAndOrder(std::move(rows));
+        EXPECT_EQ(captions(byBatch), captions(oneByOne));
+        expectEntriesMatchRows(byBatch);
+    }
+    EXPECT_EQ(captions(byBatch),
+              (Captions{"l1", "b1", "c1", "l3", "b3", "c3", "a4", "x4", "l5", "b5", "x5"}));
+}
+
+TEST(CameraList, ABatchLeavesOutCaptionsListedOrRepeated) {
+    CameraList list;
+    list.addAndOrder(rowOf("aa", 5, "first"));
+    list.addBatchAndOrder({rowOf("bb", 1, "first"), rowOf("aa", 1, "again"),
+                           rowOf("bb", 3, "again"), rowOf("cc", 4)});
+    EXPECT_EQ(captions(list), (Captions{"bb", "cc", "aa"}));
+    EXPECT_EQ(list.row(0).columns[kColumnName], "first");
+    EXPECT_EQ(list.row(2).columns[kColumnName], "first");
+}
+
+TEST(CameraList, ABatchKeepsTheSelectionAndEndsDrawingStates) {
+    CameraList list;
+    list.addAndOrder(rowOf("set-up", 3));
+    list.addAndOrder(rowOf("new", 1));
+    list.select(1);
+    list.setEntryState(0, kStateHighlighted);
+    list.Order(kColumnName);
+    list.addBatchAndOrder({rowOf("n2", 1), rowOf("n3", 1)});
+    EXPECT_EQ(list.tag(), kColumnState);
+    EXPECT_EQ(list.row(list.selectedIndex()).caption(), "set-up");
+    EXPECT_EQ(list.selectedIndex(), 3);
+    expectEntriesMatchRows(list);
+}
+
 TEST(CameraList, EntriesFollowTheirRows) {
     CameraList list;
     list.addAndOrder(rowOf("aa", 5, "Porch"));

@@ -7,6 +7,7 @@
 #include <QAccessibleWidget>
 #include <QPointer>
 #include <map>
+#include <unordered_map>
 
 namespace vistrel {
 namespace {
@@ -173,16 +174,14 @@ public:
         if (found == cards_.end()) {
             auto* card = new CardAccessible(list(), index);
             found = cards_.emplace(index, QAccessible::registerAccessibleInterface(card)).first;
+            indices_.emplace(card, index);
         }
         return QAccessible::accessibleInterface(found->second);
     }
+    // A lookup, not a walk over the cards: a screen reader asks this for every card it reads.
     int indexOfChild(const QAccessibleInterface* child) const override {
-        for (const auto& [index, id] : cards_) {
-            if (QAccessible::accessibleInterface(id) == child) {
-                return index < childCount() ? index : -1;
-            }
-        }
-        return -1;
+        const auto found = indices_.find(child);
+        return found != indices_.end() && found->second < childCount() ? found->second : -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override {
         const QPoint inViewport = list()->viewport()->mapFromGlobal(QPoint(x, y));
@@ -194,6 +193,7 @@ private:
     CameraCardList* list() const { return static_cast<CameraCardList*>(widget()); }
 
     mutable std::map<int, QAccessible::Id> cards_;
+    mutable std::unordered_map<const QAccessibleInterface*, int> indices_;
 };
 
 } // namespace
